@@ -1,0 +1,122 @@
+#include "DropProcessor.h"
+
+#include "ImageTag.h"
+#include "ParseFileName.h"
+
+#include <exception>
+#include <string>
+#include <type_traits>
+
+namespace {
+
+constexpr char kMessageTitle[] = "Pictavo";
+constexpr char kFailureMessage[] = "File Processing Error";
+
+// The path as the user knows it, for the labels and the tag.
+std::string pathText(const std::filesystem::path &path)
+{
+    const auto text = path.u8string();
+    return {text.begin(), text.end()};
+}
+
+const char *refusalLine(std::int32_t typeCode)
+{
+    switch (typeCode) {
+    case clsImageInfo::kBmp: return "Sorry, but BitMaps are not used for HTML display.";
+    case clsImageInfo::kUnknown: return "What kind of file is this?";
+    default: return "What was that?";
+    }
+}
+
+} // namespace
+
+// What the handler keeps while it runs: zero or empty at the start of a drop, carried over from
+// one path to the next, and left as it was by a step that fails.
+struct DropProcessor::Values {
+    std::int32_t typeCode = clsImageInfo::kUndetermined;
+    float height = 0;
+    float width = 0;
+    std::uintmax_t size = 0;
+    std::string bareName;
+    std::string typeName;
+    std::string tag;
+};
+
+DropProcessor::DropProcessor(DropSurface &surface)
+    : surface_(surface)
+{
+}
+
+template <typename Step> void DropProcessor::runStep(Step &&step)
+{
+    bool succeeded = false;
+    try {
+        if constexpr (std::is_void_v<std::invoke_result_t<Step>>) {
+            step();
+            succeeded = true;
+        } else {
+            succeeded = step();
+        }
+    } catch (const std::exception &) {
+        succeeded = false;
+    }
+    if (!succeeded)
+        surface_.showErrorMessage(kFailureMessage, kMessageTitle);
+}
+
+void DropProcessor::Form_OLEDragDrop(const std::vector<std::filesystem::path> &Data, std::int32_t &Effect)
+{
+    oImageInfo_ = std::make_unique<clsImageInfo>();
+    Values values;
+    for (const auto &path : Data) {
+        if (!processPath(path, values))
+            return;
+    }
+    Effect = 0;
+}
+
+bool DropProcessor::processPath(const std::filesystem::path &path, Values &values)
+{
+    runStep([&] { oImageInfo_->setFilename(path); });
+    runStep([&] { values.typeCode = oImageInfo_->FileType(); });
+    runStep([&] { values.height = oImageInfo_->Height(); });
+    runStep([&] { values.width = oImageInfo_->Width(); });
+    runStep([&] {
+        const auto length = surface_.fileLength(path);
+        if (length)
+            values.size = *length;
+        return length.has_value();
+    });
+    runStep([&] { values.bareName = pathText(path); });
+    runStep([&] { values.bareName = ParseFileName(values.bareName); });
+
+    switch (values.typeCode) {
+    case clsImageInfo::kGif: values.typeName = "GIF"; break;
+    case clsImageInfo::kJpeg: values.typeName = "Jpeg"; break;
+    default: refuse(values.typeCode); return false;
+    }
+    publish(path, values);
+    return true;
+}
+
+void DropProcessor::publish(const std::filesystem::path &path, Values &values)
+{
+    runStep([&] { values.tag = ComposeImageTag(values.bareName, values.width, values.height); });
+    runStep([&] { surface_.setTagText(values.tag); });
+    runStep([&] { surface_.setLabelCaption(DropSurface::Label::FileName, "File: " + pathText(path)); });
+    runStep([&] {
+        surface_.setLabelCaption(DropSurface::Label::FileSize, "File Size: " + std::to_string(values.size) + " bytes");
+    });
+    runStep([&] { surface_.setLabelCaption(DropSurface::Label::FileType, "File Type: " + values.typeName); });
+    runStep([&] { return surface_.setClipboardText(values.tag); });
+    runStep([&] { surface_.focusWindow(); });
+}
+
+void DropProcessor::refuse(std::int32_t typeCode)
+{
+    runStep([&] { surface_.setLabelCaption(DropSurface::Label::FileName, refusalLine(typeCode)); });
+    runStep([&] { surface_.setLabelCaption(DropSurface::Label::FileSize, "Try dropping in a GIF,"); });
+    runStep([&] { surface_.setLabelCaption(DropSurface::Label::FileType, "...or a Jpeg."); });
+    oImageInfo_.reset();
+    runStep([&] { surface_.focusWindow(); });
+}
