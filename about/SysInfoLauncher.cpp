@@ -44,7 +44,7 @@ std::span<const std::uint8_t> withoutTerminator(std::span<const std::uint8_t> wr
 } // namespace
 
 SysInfoLauncher::SysInfoLauncher(platform::Registry &registry, platform::ProcessStarter &processes,
-                                 platform::FileTest &files, platform::MessageBoxService &messages)
+                                 platform::FileTest &files, platform::UserMessages &messages)
     : registry_(registry), processes_(processes), files_(files), messages_(messages)
 {
 }
@@ -59,7 +59,7 @@ void SysInfoLauncher::StartSysInfo()
     } catch (const platform::RuntimeError &) {
         // Any failure on the way means the same to the user as finding nothing.
     }
-    messages_.showMessage(UnavailableMessage, platform::MessageBoxService::Icon::None);
+    messages_.showMessage(UnavailableMessage);
 }
 
 std::optional<std::string> SysInfoLauncher::findProgram()

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "FileTest.h"
-#include "MessageBoxService.h"
+#include "UserMessages.h"
 #include "ProcessStarter.h"
 #include "Registry.h"
 
@@ -18,7 +18,7 @@ public:
     static constexpr std::uint32_t ValueBufferSize = 1024;
 
     SysInfoLauncher(platform::Registry &registry, platform::ProcessStarter &processes, platform::FileTest &files,
-                    platform::MessageBoxService &messages);
+                    platform::UserMessages &messages);
 
     // Starts the program named by the first registry location, or else the MSINFO32.EXE in the
     // folder named by the second. Every failure, of the look-ups or of the start, ends in the one
@@ -41,5 +41,5 @@ private:
     platform::Registry &registry_;
     platform::ProcessStarter &processes_;
     platform::FileTest &files_;
-    platform::MessageBoxService &messages_;
+    platform::UserMessages &messages_;
 };

@@ -1,19 +1,14 @@
 #pragma once
 
-#include "MessageBoxService.h"
+#include "UserMessages.h"
 
 #include <string>
 #include <vector>
 
 // Records the messages that would have been shown.
-class RecordingMessages : public platform::MessageBoxService {
+class RecordingMessages : public platform::UserMessages {
 public:
-    struct Shown {
-        std::string prompt;
-        Icon icon;
-    };
+    void showMessage(const std::string &prompt) override { shown.push_back(prompt); }
 
-    void showMessage(const std::string &prompt, Icon icon) override { shown.push_back({prompt, icon}); }
-
-    std::vector<Shown> shown;
+    std::vector<std::string> shown;
 };
