@@ -4,7 +4,8 @@
 
 #include <QString>
 
-// Message boxes as application-modal QMessageBoxes with one OK button and no icon.
+// The Qt-free message boxes as application-modal QMessageBoxes with one OK button and no icon,
+// for the Qt-free logic, which knows neither its window nor the program's title.
 class QtUserMessages : public platform::UserMessages {
 public:
     explicit QtUserMessages(QString title);
