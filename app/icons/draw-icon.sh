@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Draws the program icon from scratch: a framed landscape picture with a tag badge in the lower
-# right corner, 32x32 with at most 256 colours. Writes pictavo.png (window icon and desktop icon)
-# and pictavo.ico (Windows icon resource). Needs ImageMagick; run it again after changing the
-# drawing and commit both outputs.
+# right corner. The 32x32 image is placed pixel by pixel, without smoothing and with at most 256
+# colours: pictavo.png (window icon and desktop icon) and pictavo.ico (Windows icon resource).
+# Every other size comes from pictavo.svg, the same drawing on the same grid as vector shapes,
+# smoothed: pictavo-SIZE.png for the desktops' icon theme. Needs ImageMagick and rsvg-convert
+# (Debian: imagemagick, librsvg2-bin); run it again after changing the drawing and commit every
+# output.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -20,3 +23,8 @@ cd "$(dirname "$0")"
     -colors 256 PNG32:pictavo.png
 
 /usr/bin/convert pictavo.png -colors 256 pictavo.ico
+
+# The sizes that desktops ask the hicolor theme for, besides 32 and the scalable drawing.
+for size in 16 24 48 64 128 256; do
+    rsvg-convert --width "$size" --height "$size" pictavo.svg --output "pictavo-$size.png"
+done
