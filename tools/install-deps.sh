@@ -10,6 +10,9 @@ packages=(
     libgtest-dev libgmock-dev
     fonts-liberation2                 # the interface typeface
     xvfb xauth x11-utils xdotool      # the real-window check
+    desktop-file-utils appstream      # validation of the desktop entry and metainfo
+    dpkg-dev file                     # the Debian package's computed dependencies
+    debootstrap                       # the install check in a clean Debian root
 )
 
 missing=()
