@@ -4,6 +4,7 @@
 #include "ParseFileName.h"
 
 #include <exception>
+#include <optional>
 #include <string>
 #include <type_traits>
 
@@ -17,6 +18,19 @@ std::string pathText(const std::filesystem::path &path)
 {
     const auto text = path.u8string();
     return {text.begin(), text.end()};
+}
+
+// Only a regular file has a length worth reporting; a directory, a missing file or a device
+// makes the length step fail.
+std::optional<std::uintmax_t> regularFileLength(const std::filesystem::path &path)
+{
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+        return std::nullopt;
+    const auto length = std::filesystem::file_size(path, error);
+    if (error)
+        return std::nullopt;
+    return length;
 }
 
 const char *refusalLine(std::int32_t typeCode)
@@ -82,7 +96,7 @@ bool DropProcessor::processPath(const std::filesystem::path &path, Values &value
     runStep([&] { values.height = oImageInfo_->Height(); });
     runStep([&] { values.width = oImageInfo_->Width(); });
     runStep([&] {
-        const auto length = surface_.fileLength(path);
+        const auto length = regularFileLength(path);
         if (length)
             values.size = *length;
         return length.has_value();

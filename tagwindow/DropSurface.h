@@ -1,11 +1,8 @@
 #pragma once
 
-#include <cstdint>
-#include <filesystem>
-#include <optional>
 #include <string>
 
-// What the drop logic needs of the main window and the platform. The window implements it with
+// What the drop logic needs of the main window. The window implements it with
 // real controls; tests implement it with a recorder. Texts are UTF-8 and always plain text,
 // never markup.
 class DropSurface {
@@ -21,7 +18,4 @@ public:
     // A modal message box with the exclamation icon and one OK button; returns once it is closed.
     virtual void showErrorMessage(const std::string &text, const std::string &title) = 0;
     virtual void focusWindow() = 0;
-    // The length in bytes of the regular file at the path; nothing for a missing file, a
-    // directory or anything else that is not a regular file.
-    virtual std::optional<std::uintmax_t> fileLength(const std::filesystem::path &path) = 0;
 };

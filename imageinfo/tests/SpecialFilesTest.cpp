@@ -1,0 +1,43 @@
+#include "clsImageInfo.h"
+
+#include "TempDir.h"
+#include "TestImages.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+void expectUnreadable(const std::filesystem::path &path)
+{
+    clsImageInfo info;
+    info.setFilename(path);
+    EXPECT_EQ(info.FileType(), clsImageInfo::kUnknown);
+    info.setFileType(clsImageInfo::kJpeg);
+    EXPECT_EQ(info.Height(), 0);
+    EXPECT_EQ(info.Width(), 0);
+}
+
+// Opening a pipe that has no writer blocks a plain open() forever, and so would this test.
+TEST(SpecialFilesTest, NamedPipeIsRefusedWithoutWaiting)
+{
+    const TempDir dir;
+    const auto pipe = dir.path() / "pipe.gif";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    expectUnreadable(pipe);
+}
+
+TEST(SpecialFilesTest, FileWithoutReadPermission)
+{
+    // Root reads whatever the permission bits say, so the row proves nothing there.
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "running as root, where permissions do not stop reading";
+    const TempDir dir;
+    const auto file = dir.write("locked.gif", testimages::gif(300, 2));
+    std::filesystem::permissions(file, std::filesystem::perms::none);
+    expectUnreadable(file);
+}
+
+} // namespace
