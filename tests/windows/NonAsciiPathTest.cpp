@@ -9,11 +9,10 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <windows.h>
 
 namespace {
-
-namespace fs = std::filesystem;
 
 // Greek and Japanese letters: no Windows ANSI code page holds both.
 constexpr std::string_view OutsideAnsiName = "\xCE\xB5\xCE\xB9\xCE\xBA\xCF\x8C\xCE\xBD\xCE\xB1-\xE7\x94\xBB\xE5\x83\x8F";
