@@ -15,7 +15,8 @@ void expectUnreadable(const std::filesystem::path &path)
     clsImageInfo info;
     info.setFilename(path);
     EXPECT_EQ(info.FileType(), clsImageInfo::kUnknown);
-    info.setFileType(clsImageInfo::kJpeg);
+    // GIF dimensions sit at fixed offsets, so any bytes read would show.
+    info.setFileType(clsImageInfo::kGif);
     EXPECT_EQ(info.Height(), 0);
     EXPECT_EQ(info.Width(), 0);
 }
@@ -27,6 +28,15 @@ TEST(SpecialFilesTest, NamedPipeIsRefusedWithoutWaiting)
     const auto pipe = dir.path() / "pipe.gif";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     expectUnreadable(pipe);
+}
+
+// A device reads like a file of endless bytes; random ones would make up a type and dimensions.
+TEST(SpecialFilesTest, DeviceIsRefused)
+{
+    const std::filesystem::path device("/dev/urandom");
+    if (!std::filesystem::is_character_file(device))
+        GTEST_SKIP() << "no /dev/urandom here";
+    expectUnreadable(device);
 }
 
 TEST(SpecialFilesTest, FileWithoutReadPermission)

@@ -18,12 +18,13 @@ namespace {
 // Offsets inside an Intel-order exifApp1() segment: FF E1, length (2), "Exif\0\0" (6), then
 // the TIFF header: byte order mark at 10, magic 42 at 12, IFD0 offset at 14; IFD0's entry count
 // at 18, its first entry (camera maker) at 20 and the orientation entry at 32, whose type field
-// is at 34 and value at 40.
+// is at 34, count at 36 and value at 40.
 constexpr std::size_t kByteOrderMarkAt = 10;
 constexpr std::size_t kTiffMagicAt = 12;
 constexpr std::size_t kIfd0OffsetAt = 14;
 constexpr std::size_t kIfd0CountAt = 18;
 constexpr std::size_t kOrientationTypeAt = 34;
+constexpr std::size_t kOrientationCountAt = 36;
 
 struct ImageCase {
     std::string name;
@@ -40,10 +41,32 @@ void PrintTo(const ImageCase &row, std::ostream *out)
     *out << row.name << " (" << row.reason << ")";
 }
 
-// A camera picture of 4000 x 3000 whose first segment is the given Exif block.
-Bytes photo(const Bytes &exif)
+// A camera picture of 4000 x 3000 whose first segment is the given Exif block, optionally
+// followed by another segment.
+Bytes photo(const Bytes &exif, const Bytes &nextSegment = {})
 {
-    return jpegFile({exif, quantisationTable(), jpegFrame(0xC0, 4000, 3000)});
+    return jpegFile({exif, nextSegment, quantisationTable(), jpegFrame(0xC0, 4000, 3000)});
+}
+
+// An Intel-order IFD entry for orientation 6 and a one-entry directory holding it, put by the
+// rows below into a comment segment right after an Exif block: where a reader would find them
+// only by following an offset or a count beyond the block's end.
+const Bytes kOrientation6Entry{0x12, 0x01, 0x03, 0x00, 0x01, 0x00, 0x00, 0x00, 0x06, 0x00, 0x00, 0x00};
+
+Bytes exifWithIfd0InNextSegment()
+{
+    const Bytes exif = exifApp1(ExifByteOrder::Intel, std::nullopt);
+    // From the TIFF header (segment offset 10) to the next segment's payload (its offset + 4).
+    const auto ifd0 = static_cast<std::uint8_t>(exif.size() + 4 - 10);
+    return photo(patched(exif, kIfd0OffsetAt, {ifd0, 0, 0, 0}), jpegSegment(0xFE, concat({Bytes{1, 0}, kOrientation6Entry})));
+}
+
+Bytes exifWithEntriesRunningIntoNextSegment()
+{
+    // IFD0 holds one entry and ends the block; a count of 3 would put the third entry at the
+    // fifth byte of the next segment's payload.
+    const Bytes exif = patched(exifApp1(ExifByteOrder::Intel, std::nullopt), kIfd0CountAt, {3, 0});
+    return photo(exif, jpegSegment(0xFE, concat({Bytes(4, 0), kOrientation6Entry})));
 }
 
 Bytes photoWithOrientation(ExifByteOrder order, std::uint16_t orientation)
@@ -65,6 +88,7 @@ std::vector<ImageCase> typeCases()
         {"JfifExample", "a.jpg", jfif(640, 480), 3, 640, 480, "frame header FF C0 00 11 08 01 E0 02 80"},
         {"GifAnyVersion", "a.gif", patched(gif(7, 9), 3, {'1', '2', 'x'}), 2, 7, 9, "the version bytes are not looked at"},
         {"GifLowerCaseIsUnknown", "a.gif", concat({text("gif89a"), Bytes(8, 1)}), -1, 0, 0, "signatures are case-sensitive"},
+        {"GifLastLetterLowerCase", "a.gif", concat({text("GIf89a"), Bytes(8, 1)}), -1, 0, 0, "all three letters count"},
         {"GifNamedJpg", "photo.jpg", gif(12, 34), 2, 12, 34, "the name plays no part"},
         {"JpegNamedGif", "logo.gif", jfif(56, 78), 3, 56, 78, "the name plays no part"},
         {"BmpNamedGif", "logo.gif", bmp(5, 6), 1, 5, 6, "the name plays no part"},
@@ -89,6 +113,7 @@ std::vector<ImageCase> jpegCases()
 {
     const Bytes thumbnail = jfif(160, 120);
     const Bytes metadata(65533, 0x20);
+    const Bytes scanHeader = jpegSegment(0xDA, {0x01, 0x01, 0x00, 0x00, 0x3F, 0x00});
     const Bytes fakeFrameInComment{0xFF, 0xC0, 0x00, 0x11, 0x08, 0x00, 0x10, 0x00, 0x20, 0x03};
     return {
         {"Progressive", "a.jpg", jpegFile({jfifApp0(), jpegFrame(0xC2, 800, 600)}), 3, 800, 600, "SOF2 counts like SOF0"},
@@ -106,9 +131,12 @@ std::vector<ImageCase> jpegCases()
          "RSTn and TEM have no length field"},
         {"TooMuchGarbage", "a.jpg", jpegFile({jfifApp0(), Bytes(9, 0x20), jpegFrame(0xC0, 96, 97)}), 3, 0, 0,
          "more stray bytes than the budget: the walk gives up instead of scanning on"},
-        {"ScanBeforeFrame", "a.jpg", jpegFile({jfifApp0()}), 3, 0, 0, "nothing after the scan header is looked at"},
-        {"EndBeforeFrame", "a.jpg", concat({Bytes{0xFF, 0xD8}, jfifApp0(), Bytes{0xFF, 0xD9}, jpegFrame(0xC0, 1, 1)}), 3, 0, 0,
-         "the image ends at EOI"},
+        {"ScanBeforeFrame", "a.jpg", concat({Bytes{0xFF, 0xD8}, jfifApp0(), scanHeader, jpegFrame(0xC0, 1, 1)}), 3, 0, 0,
+         "what follows the scan header is coded data, never looked at, even where it reads like a frame"},
+        {"EndBeforeFrame", "a.jpg", concat({Bytes{0xFF, 0xD8}, jfifApp0(), Bytes{0xFF, 0xD9, 0x00, 0x02}, jpegFrame(0xC0, 1, 1)}), 3, 0, 0,
+         "the image ends at EOI, whatever the bytes after it look like"},
+        {"StuffedZeroIsNotAMarker", "a.jpg", jpegFile({jfifApp0(), Bytes{0xFF, 0x00}, jpegFrame(0xC0, 98, 99)}), 3, 98, 99,
+         "FF 00 stands for a data byte and is skipped like a stray byte"},
         {"SegmentLengthBelowTwo", "a.jpg", jpegFile({jfifApp0(), Bytes{0xFF, 0xE3, 0x00, 0x01}, jpegFrame(0xC0, 1, 1)}), 3, 0, 0,
          "a length that does not even cover itself is malformed"},
         {"JpegCutInsideWidth", "a.jpg", jpegCutInFrame(8), 3, 0, 480, "the width's second byte is missing"},
@@ -137,11 +165,15 @@ std::vector<ImageCase> orientationCases()
          3, 3000, 4000, "the main image's orientation wins and the thumbnail's frame is skipped"},
         {"ExifBadByteOrderMark", "a.jpg", photo(patched(upright, kByteOrderMarkAt, {'I', 'M'})), 3, 4000, 3000, "malformed: ignored"},
         {"ExifBadMagic", "a.jpg", photo(patched(upright, kTiffMagicAt, {43, 0})), 3, 4000, 3000, "malformed: ignored"},
-        {"ExifIfdOffsetPastBlock", "a.jpg", photo(patched(upright, kIfd0OffsetAt, {0xF0, 0xFF, 0, 0})), 3, 4000, 3000,
-         "the directory would lie outside the segment"},
-        {"ExifEntriesPastBlock", "a.jpg", photo(patched(exifApp1(ExifByteOrder::Intel, std::nullopt), kIfd0CountAt, {0xFF, 0xFF})), 3, 4000, 3000,
-         "the entry count runs past the segment"},
+        {"ExifIfdOffsetPastFile", "a.jpg", photo(patched(upright, kIfd0OffsetAt, {0xF0, 0xFF, 0, 0})), 3, 4000, 3000,
+         "the directory would lie outside the file"},
+        {"ExifIfdOffsetPastBlock", "a.jpg", exifWithIfd0InNextSegment(), 3, 4000, 3000,
+         "a directory outside the Exif segment is not followed, though one is there"},
+        {"ExifEntriesPastBlock", "a.jpg", exifWithEntriesRunningIntoNextSegment(), 3, 4000, 3000,
+         "entries beyond the Exif segment are not read, though one would be an orientation"},
         {"ExifOrientationNotShort", "a.jpg", photo(patched(upright, kOrientationTypeAt, {4, 0})), 3, 4000, 3000,
+         "orientation must be a single SHORT"},
+        {"ExifOrientationCountTwo", "a.jpg", photo(patched(upright, kOrientationCountAt, {2, 0, 0, 0})), 3, 4000, 3000,
          "orientation must be a single SHORT"},
         {"ExifBlockTooShort", "a.jpg", photo(jpegSegment(0xE1, concat({text("Exif"), Bytes{0, 0}, text("II")}))), 3, 4000, 3000,
          "no room for a TIFF header"},
