@@ -1,7 +1,9 @@
-// The program's version resource, linked into this test program and read back the way Explorer
-// reads it: through the version API from the executable file.
+// The program's Windows resources, linked into this test program and read back the way the
+// system reads them: the version through the version API from the executable file, the icon
+// through the resource functions.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 #include <windows.h>
@@ -19,6 +21,7 @@ std::vector<char> ownVersionInfo()
     return info;
 }
 
+// The text up to its first zero, as the file's properties show it.
 std::string versionString(std::vector<char> &info, const std::string &name)
 {
     const std::string query = "\\StringFileInfo\\040904B0\\" + name;
@@ -26,10 +29,10 @@ std::string versionString(std::vector<char> &info, const std::string &name)
     UINT length = 0;
     if (!VerQueryValueA(info.data(), query.c_str(), reinterpret_cast<void **>(&text), &length) || length == 0)
         return "<missing>";
-    return std::string(text, length - 1); // without its terminating zero
+    return std::string(text, strnlen(text, length));
 }
 
-TEST(VersionResource, CarriesTheProgramsVersionAndNames)
+TEST(ProgramResources, VersionCarriesTheProgramsVersionAndNames)
 {
     auto info = ownVersionInfo();
     ASSERT_FALSE(info.empty()) << "no version resource";
@@ -48,9 +51,26 @@ TEST(VersionResource, CarriesTheProgramsVersionAndNames)
     EXPECT_EQ(versionString(info, "InternalName"), "Pictavo");
     EXPECT_EQ(versionString(info, "OriginalFilename"), "Pictavo.exe");
     EXPECT_EQ(versionString(info, "Comments"), "Freeware");
-    EXPECT_NE(versionString(info, "FileDescription"), "<missing>");
-    EXPECT_NE(versionString(info, "CompanyName"), "<missing>");
-    EXPECT_NE(versionString(info, "LegalCopyright"), "<missing>");
+    for (const char *name : {"FileDescription", "CompanyName", "LegalCopyright"}) {
+        const auto text = versionString(info, name);
+        EXPECT_NE(text, "<missing>") << name;
+        EXPECT_FALSE(text.empty()) << name;
+    }
+}
+
+TEST(ProgramResources, IconIs32By32)
+{
+    const auto icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), "IDI_ICON1", IMAGE_ICON, 32, 32, 0));
+    ASSERT_NE(icon, nullptr) << "no icon resource";
+    ICONINFO parts{};
+    ASSERT_TRUE(GetIconInfo(icon, &parts));
+    BITMAP mask{};
+    GetObjectA(parts.hbmMask, sizeof mask, &mask);
+    EXPECT_EQ(mask.bmWidth, 32);
+    EXPECT_EQ(mask.bmHeight, 32);
+    DeleteObject(parts.hbmMask);
+    DeleteObject(parts.hbmColor);
+    DestroyIcon(icon);
 }
 
 } // namespace
