@@ -49,6 +49,12 @@ public:
 
     // Releases a key that openKey handed out.
     virtual void closeKey(KeyHandle key) = 0;
+
+protected:
+    // Answers a successful look-up the way queryValue promises: the data copied into buffer with
+    // size and type set, or MoreData with size set to what the data needs.
+    static std::int32_t deliverValue(std::uint32_t valueType, std::span<const std::uint8_t> data,
+                                     std::uint32_t &type, std::span<std::uint8_t> buffer, std::uint32_t &size);
 };
 
 } // namespace platform

@@ -86,17 +86,11 @@ std::int32_t StandInRegistry::queryValue(KeyHandle key, const std::string &name,
         return InvalidHandle;
     if (!sameName(name, ToolPathValue))
         return NotFound;
+    // The text with its terminating zero, as Windows stores a REG_SZ value.
     const std::string &text = found->second;
-    const auto needed = static_cast<std::uint32_t>(text.size() + 1);
-    if (needed > size || needed > buffer.size()) {
-        size = needed;
-        return MoreData;
-    }
-    std::ranges::copy(text, buffer.begin());
-    buffer[text.size()] = 0;
-    type = TypeText;
-    size = needed;
-    return Success;
+    std::vector<std::uint8_t> data(text.begin(), text.end());
+    data.push_back(0);
+    return deliverValue(TypeText, data, type, buffer, size);
 }
 
 void StandInRegistry::closeKey(KeyHandle key)

@@ -1,7 +1,5 @@
 #include "MemoryRegistry.h"
 
-#include <algorithm>
-
 void MemoryRegistry::setValue(const std::string &key, const std::string &name, std::uint32_t type,
                               std::vector<std::uint8_t> data)
 {
@@ -44,15 +42,7 @@ std::int32_t MemoryRegistry::queryValue(KeyHandle key, const std::string &name, 
     const auto value = open->second->values.find(name);
     if (value == open->second->values.end())
         return NotFound;
-    const auto &data = value->second.data;
-    if (data.size() > size || data.size() > buffer.size()) {
-        size = static_cast<std::uint32_t>(data.size());
-        return MoreData;
-    }
-    std::ranges::copy(data, buffer.begin());
-    size = static_cast<std::uint32_t>(data.size());
-    type = value->second.type;
-    return Success;
+    return deliverValue(value->second.type, value->second.data, type, buffer, size);
 }
 
 void MemoryRegistry::closeKey(KeyHandle key)
