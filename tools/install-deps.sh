@@ -10,6 +10,8 @@ packages=(
     libgtest-dev libgmock-dev
     fonts-liberation2                 # the interface typeface
     xvfb xauth x11-utils xdotool      # the real-window check
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest   # the Windows cross build
+    wine wine64                       # running its tests
 )
 
 missing=()
