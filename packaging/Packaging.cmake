@@ -1,5 +1,5 @@
 # The Debian package, built with `cpack -G DEB` in a build folder (tools/build-deb.sh).
-if(NOT PICTAVO_BUILD_GUI)
+if(NOT PICTAVO_BUILD_GUI OR NOT UNIX OR APPLE)
     return()
 endif()
 
