@@ -1,0 +1,63 @@
+#pragma once
+
+#include "DropProcessor.h"
+#include "DropSurface.h"
+
+#include <QMainWindow>
+
+class MessageBoxService;
+class PersistentCanvas;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The main window: a fixed 378 x 229 client area under a one-item menu bar, three status labels,
+// the tag box and Quit. Files dropped anywhere on it go to the drop logic, which publishes its
+// results back through the DropSurface calls.
+class frmPictavo : public QMainWindow, public DropSurface {
+    Q_OBJECT
+
+public:
+    explicit frmPictavo(MessageBoxService &messages, QWidget *parent = nullptr);
+
+    const clsImageInfo *oImageInfo() const { return processor_.oImageInfo(); }
+
+    void setTagText(const std::string &text) override;
+    void setLabelCaption(Label label, const std::string &caption) override;
+    bool setClipboardText(const std::string &text) override;
+    void showErrorMessage(const std::string &text, const std::string &title) override;
+    void focusWindow() override;
+
+signals:
+    // "This Utility" was chosen; whoever owns the About window shows it.
+    void aboutRequested();
+
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dragLeaveEvent(QDragLeaveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildFrame();
+    void buildMenu();
+    void buildControls();
+    template <typename Control> Control *control(const char *name) const;
+
+    void Form_Load();
+    void Form_OLEDragOver();
+    void Form_Unload();
+    void cmdQuit_Click();
+    void mnuAboutThis_Click();
+
+    MessageBoxService &messages_;
+    DropProcessor processor_{*this};
+    PersistentCanvas *client_ = nullptr;
+    QLabel *lblFileName_ = nullptr;
+    QLabel *lblFileSize_ = nullptr;
+    QLabel *lblFileType_ = nullptr;
+    QLineEdit *txtTag_ = nullptr;
+    QPushButton *cmdQuit_ = nullptr;
+};
