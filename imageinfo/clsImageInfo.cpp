@@ -1,17 +1,33 @@
 #include "clsImageInfo.h"
 
+#include "CountingByteSource.h"
 #include "FileByteSource.h"
 #include "ImageHeader.h"
 
+#include <optional>
+#include <type_traits>
+
 namespace {
 
-// Opens the file afresh for each read, so no handle outlives the call that needed it.
-ImageSize readStoredSize(const std::filesystem::path &path, std::int32_t type)
+// Opens the file afresh for each read, so no handle outlives the call that needed it, and adds
+// the bytes the readers took from it to the tally. Empty when the file cannot be opened.
+template <typename Read>
+auto readFile(const std::filesystem::path &path, std::uint64_t &tally, Read read)
+    -> std::optional<std::invoke_result_t<Read, ByteSource &>>
 {
-    auto source = FileByteSource::open(path);
-    if (!source)
-        return {};
-    return imageheader::readSize(*source, type);
+    auto file = FileByteSource::open(path);
+    if (!file)
+        return std::nullopt;
+    CountingByteSource counted(*file);
+    auto result = read(counted);
+    tally += counted.bytesRead();
+    return result;
+}
+
+ImageSize readStoredSize(const std::filesystem::path &path, std::int32_t type, std::uint64_t &tally)
+{
+    return readFile(path, tally, [type](ByteSource &source) { return imageheader::readSize(source, type); })
+        .value_or(ImageSize{});
 }
 
 } // namespace
@@ -30,18 +46,17 @@ std::int32_t clsImageInfo::FileType()
 
 float clsImageInfo::Height() const
 {
-    return static_cast<float>(readStoredSize(filename_, fileType_).height);
+    return static_cast<float>(readStoredSize(filename_, fileType_, bytesRead_).height);
 }
 
 float clsImageInfo::Width() const
 {
-    return static_cast<float>(readStoredSize(filename_, fileType_).width);
+    return static_cast<float>(readStoredSize(filename_, fileType_, bytesRead_).width);
 }
 
 void clsImageInfo::DetectFileType()
 {
-    auto source = FileByteSource::open(filename_);
-    const auto detected = source ? imageheader::detectType(*source) : std::nullopt;
+    const auto detected = readFile(filename_, bytesRead_, imageheader::detectType).value_or(std::nullopt);
     if (!detected) {
         // A file that cannot be opened or read replaces whatever code was stored.
         fileType_ = kUnknown;

@@ -29,9 +29,15 @@ public:
     float Height() const;
     float Width() const;
 
+    // Bytes that the file reads of all operations so far have delivered, counted by the same
+    // source the header readers read through, so a measurement can tell how much of each file
+    // an inspection really touches.
+    std::uint64_t bytesRead() const { return bytesRead_; }
+
 private:
     void DetectFileType();
 
     std::filesystem::path filename_;
     std::int32_t fileType_ = kUndetermined;
+    mutable std::uint64_t bytesRead_ = 0;
 };
