@@ -3,6 +3,7 @@
 #include "CountingByteSource.h"
 #include "FileByteSource.h"
 #include "ImageHeader.h"
+#include "ReadAheadByteSource.h"
 
 #include <optional>
 #include <type_traits>
@@ -10,7 +11,8 @@
 namespace {
 
 // Opens the file afresh for each read, so no handle outlives the call that needed it, and adds
-// the bytes the readers took from it to the tally. Empty when the file cannot be opened.
+// the bytes read from it to the tally. The readers ask for a few bytes at a time; reading ahead
+// turns those requests into one file read per block. Empty when the file cannot be opened.
 template <typename Read>
 auto readFile(const std::filesystem::path &path, std::uint64_t &tally, Read read)
     -> std::optional<std::invoke_result_t<Read, ByteSource &>>
@@ -19,7 +21,8 @@ auto readFile(const std::filesystem::path &path, std::uint64_t &tally, Read read
     if (!file)
         return std::nullopt;
     CountingByteSource counted(*file);
-    auto result = read(counted);
+    ReadAheadByteSource readAhead(counted);
+    auto result = read(readAhead);
     tally += counted.bytesRead();
     return result;
 }

@@ -29,9 +29,9 @@ public:
     float Height() const;
     float Width() const;
 
-    // Bytes that the file reads of all operations so far have delivered, counted by the same
-    // source the header readers read through, so a measurement can tell how much of each file
-    // an inspection really touches.
+    // Bytes that all operations so far have read from their files, counted on the way from the
+    // file to the header readers, so a measurement can tell how much of each file an inspection
+    // really touches.
     std::uint64_t bytesRead() const { return bytesRead_; }
 
 private:
