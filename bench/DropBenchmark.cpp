@@ -74,7 +74,8 @@ void dropOnWindow(QWidget &window, const QMimeData &data)
     QApplication::processEvents();
 }
 
-// What the drop logic reads from the disk for one file.
+// What the drop logic reads from the disk for one file: the inspection, then the length query,
+// which asks whether the path is a regular file before it asks for the size.
 void readFile(clsImageInfo &info, const fs::path &path)
 {
     info.setFilename(path);
@@ -82,8 +83,10 @@ void readFile(clsImageInfo &info, const fs::path &path)
     volatile const auto height = info.Height();
     volatile const auto width = info.Width();
     std::error_code error;
+    volatile const bool regular = fs::is_regular_file(path, error);
     volatile const auto length = fs::file_size(path, error);
-    static_cast<void>(type), static_cast<void>(height), static_cast<void>(width), static_cast<void>(length);
+    static_cast<void>(type), static_cast<void>(height), static_cast<void>(width), static_cast<void>(regular),
+        static_cast<void>(length);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Pictavo need, skipping those
-# already present. Needs root (or sudo) only when something is missing.
+# Installs the Debian packages that building, running and testing Pictavo need, and any further
+# packages named as arguments (the benchmarks name theirs), skipping those already present.
+# Needs root (or sudo) only when something is missing.
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,7 @@ packages=(
     libgtest-dev libgmock-dev
     fonts-liberation2                 # the interface typeface
     xvfb xauth x11-utils xdotool      # the real-window check
+    "$@"
 )
 
 missing=()
