@@ -1,4 +1,8 @@
+#include "AboutWindowSlot.h"
+#include "DesktopShell.h"
 #include "ModalMessageBox.h"
+#include "NativeServices.h"
+#include "QtUserMessages.h"
 #include "frmPictavo.h"
 
 #include <QApplication>
@@ -14,6 +18,16 @@ int main(int argc, char *argv[])
 
     ModalMessageBox messages;
     frmPictavo window(messages);
+
+    const auto native = platform::makeNativeServices();
+    DesktopShell desktopShell;
+    QtUserMessages aboutMessages(QApplication::applicationName());
+    AboutWindowSlot about({native.shell ? *native.shell : desktopShell, *native.registry, *native.processes,
+                           *native.files, aboutMessages},
+                          {QApplication::applicationName(), PICTAVO_VERSION_MAJOR, PICTAVO_VERSION_MINOR,
+                           PICTAVO_VERSION_REVISION, QApplication::windowIcon()});
+    QObject::connect(&window, &frmPictavo::aboutRequested, &about, &AboutWindowSlot::show);
+
     window.show();
     return QApplication::exec();
 }

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "ShellOpen.h"
+
+namespace platform {
+
+// Opens documents and addresses with ShellExecuteA.
+class WindowsShell : public ShellOpen {
+public:
+    std::int32_t open(std::intptr_t ownerWindow, const std::optional<std::string> &verb, const std::string &file,
+                      const std::optional<std::string> &parameters, const std::optional<std::string> &directory,
+                      std::int32_t showCommand) override;
+};
+
+} // namespace platform
