@@ -60,7 +60,9 @@ def google_benchmark(build, folder):
     results = {}
     for entry in json.loads(output)["benchmarks"]:
         if entry.get("aggregate_name") in ("median", "cv"):
-            name = entry["run_name"].split("/min_time")[0]
+            # Drop the option parts ("min_time:0.050", "real_time") that the library appends.
+            name = "/".join(part for part in entry["run_name"].split("/")
+                            if ":" not in part and part != "real_time")
             results.setdefault(name, {})[entry["aggregate_name"]] = entry
     return results
 
