@@ -8,9 +8,11 @@ packages=(
     cmake ninja-build g++ pkg-config
     clang libclang-rt-14-dev          # sanitizer build and the fuzzer
     qt6-base-dev                      # Qt 6 Widgets and Qt Test
-    libgtest-dev libgmock-dev
+    libgtest-dev
     fonts-liberation2                 # the interface typeface
-    xvfb xauth x11-utils xdotool      # the real-window check
+    xvfb xauth xdotool                # the real-window check
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest   # the Windows cross build
+    wine wine64                       # running its tests
     "$@"
 )
 

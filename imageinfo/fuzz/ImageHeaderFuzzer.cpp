@@ -18,8 +18,7 @@ constexpr std::uint64_t kMaxBytesPerRead = 4096;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     MemoryByteSource memory({data, size});
-    CountingByteSource detection(memory);
-    imageheader::detectType(detection);
+    imageheader::detectType(memory);
     for (const std::int32_t type : {clsImageInfo::kBmp, clsImageInfo::kGif, clsImageInfo::kJpeg}) {
         CountingByteSource counted(memory);
         imageheader::readSize(counted, type);

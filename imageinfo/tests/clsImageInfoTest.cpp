@@ -48,9 +48,9 @@ Bytes photo(const Bytes &exif, const Bytes &nextSegment = {})
     return jpegFile({exif, nextSegment, quantisationTable(), jpegFrame(0xC0, 4000, 3000)});
 }
 
-// An Intel-order IFD entry for orientation 6 and a one-entry directory holding it, put by the
-// rows below into a comment segment right after an Exif block: where a reader would find them
-// only by following an offset or a count beyond the block's end.
+// An Intel-order IFD entry for orientation 6. The rows below put it into a comment segment
+// right after an Exif block, where a reader finds it only by following an offset or a count
+// beyond the block's end.
 const Bytes kOrientation6Entry{0x12, 0x01, 0x03, 0x00, 0x01, 0x00, 0x00, 0x00, 0x06, 0x00, 0x00, 0x00};
 
 Bytes exifWithIfd0InNextSegment()

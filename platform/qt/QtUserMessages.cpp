@@ -1,13 +1,10 @@
 #include "QtUserMessages.h"
 
-#include <QMessageBox>
+#include "ModalMessageBox.h"
 
 QtUserMessages::QtUserMessages(QString title) : title_(std::move(title)) {}
 
 void QtUserMessages::showMessage(const std::string &prompt)
 {
-    QMessageBox box(QMessageBox::NoIcon, title_, QString::fromStdString(prompt), QMessageBox::Ok);
-    box.setWindowModality(Qt::ApplicationModal);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    showModalMessage(nullptr, QMessageBox::NoIcon, QString::fromStdString(prompt), title_);
 }

@@ -84,11 +84,18 @@ INSTANTIATE_TEST_SUITE_P(
                     AcceptCase{"GifNamedJpg", "logo.jpg", testimages::gif(3, 4),
                                R"(<img src="logo.jpg" width="3" height="4" border="0">)", "GIF"},
                     AcceptCase{"SpaceInName", "My Photo.gif", testimages::gif(1, 1),
-                               R"(<img src="My Photo.gif" width="1" height="1" border="0">)", "GIF"},
-                    // A hostile name must not break out of the src attribute.
-                    AcceptCase{"QuoteInName", R"(a" onerror="x.gif)", testimages::gif(5, 6),
+                               R"(<img src="My Photo.gif" width="1" height="1" border="0">)", "GIF"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// Windows allows no quote in a file name, so there no such name can be dropped.
+#ifndef _WIN32
+INSTANTIATE_TEST_SUITE_P(
+    HostileNames, AcceptedFileTest,
+    // A hostile name must not break out of the src attribute.
+    testing::Values(AcceptCase{"QuoteInName", R"(a" onerror="x.gif)", testimages::gif(5, 6),
                                R"(<img src="a&quot; onerror=&quot;x.gif" width="5" height="6" border="0">)", "GIF"}),
     [](const auto &info) { return std::string(info.param.name); });
+#endif
 
 struct RefuseCase {
     const char *name;
