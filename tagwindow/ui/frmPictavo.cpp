@@ -294,5 +294,8 @@ void frmPictavo::showErrorMessage(const std::string &text, const std::string &ti
 
 void frmPictavo::focusWindow()
 {
-    activateWindow();
+    // Every accepted file asks for the focus; on X11 each activation is a round trip to the
+    // server, so a window that already has it is left alone.
+    if (!isActiveWindow())
+        activateWindow();
 }
