@@ -29,9 +29,15 @@ public:
     float Height() const;
     float Width() const;
 
+    // Bytes that all operations so far have read from their files, counted on the way from the
+    // file to the header readers, so a measurement can tell how much of each file an inspection
+    // really touches.
+    std::uint64_t bytesRead() const { return bytesRead_; }
+
 private:
     void DetectFileType();
 
     std::filesystem::path filename_;
     std::int32_t fileType_ = kUndetermined;
+    mutable std::uint64_t bytesRead_ = 0;
 };

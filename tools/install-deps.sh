@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Pictavo need, skipping those
-# already present. Needs root (or sudo) only when something is missing.
+# Installs the Debian packages that building, running and testing Pictavo need, and any further
+# packages named as arguments (the benchmarks name theirs), skipping those already present.
+# Needs root (or sudo) only when something is missing.
 set -euo pipefail
 
 packages=(
@@ -15,6 +16,7 @@ packages=(
     desktop-file-utils appstream      # validation of the desktop entry and metainfo
     dpkg-dev file                     # the Debian package's computed dependencies
     debootstrap                       # the install check in a clean Debian root
+    "$@"
 )
 
 missing=()

@@ -1,8 +1,8 @@
 #include "frmAbout.h"
 
+#include "DialogFont.h"
 #include "LinkLabel.h"
 
-#include <QFont>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -19,17 +19,6 @@ const QColor Grey(128, 128, 128);
 const QColor LinkBlue(0, 0, 255);
 const QColor HomePageGreen(0, 64, 0);
 const QColor EmailTeal(0, 64, 64);
-
-// Liberation Sans stands in for the dialog face the window was designed with, at the design's
-// point sizes; the fixed labels were measured against it.
-QFont dialogFont(qreal pointSize = 8.25, bool bold = false, bool underline = false)
-{
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSizeF(pointSize);
-    font.setBold(bold);
-    font.setUnderline(underline);
-    return font;
-}
 
 struct LabelDescription {
     const char *name;

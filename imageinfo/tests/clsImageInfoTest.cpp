@@ -289,6 +289,25 @@ TEST_F(ImageInfoStateTest, UnreadableFileReplacesStoredCode)
     EXPECT_EQ(info.FileType(), clsImageInfo::kUnknown);
 }
 
+TEST_F(ImageInfoStateTest, BytesReadCountsEveryOperationYetNeverTheWholeFile)
+{
+    // The frame lies behind 64 KiB of metadata: only the segment headers on the way need reading.
+    const Bytes metadata(65000, 0x20);
+    info.setFilename(dir.write("big.jpg", jpegFile({jfifApp0(), jpegSegment(0xE2, metadata), quantisationTable(),
+                                                    jpegFrame(0xC0, 64, 48)})));
+
+    EXPECT_EQ(info.FileType(), clsImageInfo::kJpeg);
+    const std::uint64_t afterType = info.bytesRead();
+    EXPECT_EQ(info.Height(), 48);
+    const std::uint64_t afterHeight = info.bytesRead();
+    EXPECT_EQ(info.Width(), 64);
+
+    EXPECT_GT(afterType, 0u);
+    EXPECT_GT(afterHeight, afterType);
+    EXPECT_GT(info.bytesRead(), afterHeight);
+    EXPECT_LT(info.bytesRead(), 8192u);
+}
+
 // Paths that cannot be read as files: type -1, and no dimensions even when a type is forced.
 struct BadPathCase {
     std::string name;

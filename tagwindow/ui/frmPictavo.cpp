@@ -1,6 +1,7 @@
 #include "frmPictavo.h"
 
 #include "ClipboardText.h"
+#include "DialogFont.h"
 #include "DroppedFilePaths.h"
 #include "MessageBoxService.h"
 #include "PersistentCanvas.h"
@@ -59,19 +60,6 @@ constexpr std::array kControls{
 // Load-time decoration colours.
 const QColor kDarkBlue(0, 0, 153);
 const QColor kGrey(153, 153, 153);
-
-// A stand-in for the classic 8 pt dialog face: Liberation Sans has Arial's metrics, and Arial is
-// its fallback on systems that have it. 11 pixels is 8.25 pt at 96 dpi; the size is given in
-// device-independent pixels so that the text scales with the control geometry whatever dpi the
-// desktop reports.
-QFont dialogFont()
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
-    return font;
-}
 
 QWidget *createControl(const ControlDescription &description, QWidget *client)
 {
@@ -306,5 +294,8 @@ void frmPictavo::showErrorMessage(const std::string &text, const std::string &ti
 
 void frmPictavo::focusWindow()
 {
-    activateWindow();
+    // Every accepted file asks for the focus; on X11 each activation is a round trip to the
+    // server, so a window that already has it is left alone.
+    if (!isActiveWindow())
+        activateWindow();
 }

@@ -150,7 +150,7 @@ private slots:
             QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
             QVERIFY(link->font().underline());
             QVERIFY(!link->font().bold());
-            QCOMPARE(link->font().pointSizeF(), 8.25);
+            QCOMPARE(link->font().pixelSize(), 11); // 8.25 pt at 96 dpi
             const QCursor pointer = link->cursor();
             QCOMPARE(pointer.shape(), Qt::BitmapCursor);
             QCOMPARE(pointer.hotSpot(), QPoint(5, 0));
@@ -160,7 +160,7 @@ private slots:
         QCOMPARE(homePage->palette().color(QPalette::WindowText), QColor(0, 64, 0));
         QVERIFY(homePage->alignment() & Qt::AlignRight);
         QVERIFY(homePage->font().bold());
-        QCOMPARE(homePage->font().pointSizeF(), 9.75);
+        QCOMPARE(homePage->font().pixelSize(), 13); // 9.75 pt at 96 dpi
         QCOMPARE(child<QLabel>(window, "lblEMail")->palette().color(QPalette::WindowText), QColor(0, 64, 64));
         QVERIFY(child<QLabel>(window, "Label1")->alignment() & Qt::AlignRight);
         QCOMPARE(child<QLabel>(window, "lblTitle")->palette().color(QPalette::WindowText), QColor(0, 0, 0));
