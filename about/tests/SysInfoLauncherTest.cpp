@@ -31,6 +31,9 @@ struct LaunchCase {
     std::vector<std::string> expectedKeysOpened;
 };
 
+const std::vector<std::string> FirstOnly{PathKey};
+const std::vector<std::string> Both{PathKey, FolderKey};
+
 class StartSysInfo : public testing::TestWithParam<LaunchCase> {};
 
 TEST_P(StartSysInfo, StartsTheProgramOrShowsTheMessage)
@@ -48,14 +51,16 @@ TEST_P(StartSysInfo, StartsTheProgramOrShowsTheMessage)
         EXPECT_TRUE(machine.messages.shown.empty());
         EXPECT_EQ(machine.files.windowStyles(), std::vector<std::int32_t>{1});
     }
+    // The first location's program is started as read: only the second location's candidate is
+    // put to the file test.
+    if (GetParam().expectedKeysOpened == FirstOnly) {
+        EXPECT_TRUE(machine.files.tested().empty());
+    }
     // Every key is closed whichever way the run ended, and none asked for more than reading.
     EXPECT_EQ(machine.registry.keysStillOpen(), 0u);
     for (const auto access : machine.registry.accessAsked())
         EXPECT_EQ(access, Registry::KeyRead);
 }
-
-const std::vector<std::string> FirstOnly{PathKey};
-const std::vector<std::string> Both{PathKey, FolderKey};
 
 INSTANTIATE_TEST_SUITE_P(
     SysInfoLauncher, StartSysInfo,
