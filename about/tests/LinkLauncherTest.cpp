@@ -32,8 +32,6 @@ TEST_P(LinkCaptions, OneShellCallWithTheDefaults)
 INSTANTIATE_TEST_SUITE_P(
     LinkLauncher, LinkCaptions,
     testing::Values(
-        CaptionCase{"EmailAddress", "authors@pictavo.example", "mailto:authors@pictavo.example"},
-        CaptionCase{"HomePage", "https://pictavo.example/", "https://pictavo.example/"},
         // The at sign alone decides: a web address holding one is mailed to as well.
         CaptionCase{"WebAddressWithAtSign", "https://pictavo.example/@news", "mailto:https://pictavo.example/@news"},
         CaptionCase{"AtSignFirst", "@pictavo", "mailto:@pictavo"},
@@ -41,7 +39,6 @@ INSTANTIATE_TEST_SUITE_P(
         CaptionCase{"EmailAddressSpacesTrimmed", "  authors@pictavo.example   ", "mailto:authors@pictavo.example"},
         CaptionCase{"EmailAddressInnerSpaceKept", " the authors@pictavo.example ", "mailto:the authors@pictavo.example"},
         CaptionCase{"EmailAddressTabsKept", "\tauthors@pictavo.example\n", "mailto:\tauthors@pictavo.example\n"},
-        CaptionCase{"EmailAddressOfSpacesAndAtSign", "  @  ", "mailto:@"},
         // Without an at sign the caption goes exactly as shown.
         CaptionCase{"HomePageSpacesKept", "  pictavo.example  ", "  pictavo.example  "},
         CaptionCase{"EmptyCaption", "", ""}),

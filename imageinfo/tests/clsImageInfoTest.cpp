@@ -90,13 +90,7 @@ std::vector<ImageCase> typeCases()
         {"GifLowerCaseIsUnknown", "a.gif", concat({text("gif89a"), Bytes(8, 1)}), -1, 0, 0, "signatures are case-sensitive"},
         {"GifLastLetterLowerCase", "a.gif", concat({text("GIf89a"), Bytes(8, 1)}), -1, 0, 0, "all three letters count"},
         {"GifNamedJpg", "photo.jpg", gif(12, 34), 2, 12, 34, "the name plays no part"},
-        {"JpegNamedGif", "logo.gif", jfif(56, 78), 3, 56, 78, "the name plays no part"},
-        {"BmpNamedGif", "logo.gif", bmp(5, 6), 1, 5, 6, "the name plays no part"},
         {"NonAsciiName", "Größe – 画像.gif", gif(21, 22), 2, 21, 22, "the path is not narrowed to a code page"},
-        {"JfifInsideGifKeepsGif", "a.gif", concat({gif(300, 2), text("JFIF"), Bytes{0}}), 2, 300, 2,
-         "the JFIF identifier is no longer searched for"},
-        {"JfifInsideBmpKeepsBmp", "a.bmp", concat({bmp(100, 50), text("JFIF"), Bytes{0}}), 1, 100, 50,
-         "the JFIF identifier is no longer searched for"},
         {"JfifInsideTextIsUnknown", "a.txt", concat({text("see the JFIF"), Bytes{0}, text(" spec")}), -1, 0, 0,
          "the JFIF identifier alone does not make a JPEG"},
         {"ExifOnlyJpeg", "a.jpg", photo(exifApp1(ExifByteOrder::Intel, std::nullopt)), 3, 4000, 3000, "a JPEG without a JFIF segment is still a JPEG"},
@@ -116,7 +110,6 @@ std::vector<ImageCase> jpegCases()
     const Bytes scanHeader = jpegSegment(0xDA, {0x01, 0x01, 0x00, 0x00, 0x3F, 0x00});
     const Bytes fakeFrameInComment{0xFF, 0xC0, 0x00, 0x11, 0x08, 0x00, 0x10, 0x00, 0x20, 0x03};
     return {
-        {"Progressive", "a.jpg", jpegFile({jfifApp0(), jpegFrame(0xC2, 800, 600)}), 3, 800, 600, "SOF2 counts like SOF0"},
         {"ThumbnailBeforeFrame", "a.jpg", photo(exifApp1(ExifByteOrder::Intel, std::nullopt, std::nullopt, thumbnail)), 3, 4000, 3000,
          "the thumbnail's FF C0 lies inside the APP1 segment, which is skipped by its length"},
         {"FrameBehind128KiBOfMetadata", "a.jpg", jpegFile({jfifApp0(), jpegSegment(0xE2, metadata), jpegSegment(0xED, metadata), jpegFrame(0xC0, 1, 2)}),
@@ -151,12 +144,9 @@ std::vector<ImageCase> orientationCases()
     const auto motorola = ExifByteOrder::Motorola;
     const Bytes upright = exifApp1(ExifByteOrder::Intel, 6);
     return {
-        {"Orientation1", "a.jpg", photoWithOrientation(intel, 1), 3, 4000, 3000, "upright"},
-        {"Orientation3", "a.jpg", photoWithOrientation(intel, 3), 3, 4000, 3000, "turned by half a turn"},
+        {"Orientation4", "a.jpg", photoWithOrientation(intel, 4), 3, 4000, 3000, "flipped: the last code that keeps the axes"},
         {"Orientation5Motorola", "a.jpg", photoWithOrientation(motorola, 5), 3, 3000, 4000, "transposed"},
         {"Orientation6Intel", "a.jpg", photoWithOrientation(intel, 6), 3, 3000, 4000, "turned a quarter clockwise"},
-        {"Orientation6Motorola", "a.jpg", photoWithOrientation(motorola, 6), 3, 3000, 4000, "big-endian TIFF header"},
-        {"Orientation7Intel", "a.jpg", photoWithOrientation(intel, 7), 3, 3000, 4000, "transversed"},
         {"Orientation8Motorola", "a.jpg", photoWithOrientation(motorola, 8), 3, 3000, 4000, "turned a quarter anticlockwise"},
         {"OrientationOutOfRange", "a.jpg", photoWithOrientation(intel, 9), 3, 4000, 3000, "9 is no orientation: ignored"},
         {"OrientationOnlyInThumbnailIfd", "a.jpg", photo(exifApp1(intel, std::nullopt, 6)), 3, 4000, 3000,
@@ -165,8 +155,6 @@ std::vector<ImageCase> orientationCases()
          3, 3000, 4000, "the main image's orientation wins and the thumbnail's frame is skipped"},
         {"ExifBadByteOrderMark", "a.jpg", photo(patched(upright, kByteOrderMarkAt, {'I', 'M'})), 3, 4000, 3000, "malformed: ignored"},
         {"ExifBadMagic", "a.jpg", photo(patched(upright, kTiffMagicAt, {43, 0})), 3, 4000, 3000, "malformed: ignored"},
-        {"ExifIfdOffsetPastFile", "a.jpg", photo(patched(upright, kIfd0OffsetAt, {0xF0, 0xFF, 0, 0})), 3, 4000, 3000,
-         "the directory would lie outside the file"},
         {"ExifIfdOffsetPastBlock", "a.jpg", exifWithIfd0InNextSegment(), 3, 4000, 3000,
          "a directory outside the Exif segment is not followed, though one is there"},
         {"ExifEntriesPastBlock", "a.jpg", exifWithEntriesRunningIntoNextSegment(), 3, 4000, 3000,
@@ -224,13 +212,6 @@ protected:
     clsImageInfo info;
 };
 
-TEST_F(ImageInfoStateTest, FreshObjectHasEmptyPathAndUnknownType)
-{
-    EXPECT_TRUE(info.Filename().empty());
-    EXPECT_EQ(info.Height(), 0);
-    EXPECT_EQ(info.FileType(), clsImageInfo::kUnknown);
-}
-
 TEST_F(ImageInfoStateTest, DimensionsBeforeFileTypeAreZeroBecauseTheyNeverDetect)
 {
     info.setFilename(gifFile);
@@ -247,13 +228,6 @@ TEST_F(ImageInfoStateTest, DimensionsFollowAStoredCodeWithoutDetection)
     EXPECT_EQ(info.Width(), 300);
     info.setFileType(7);
     EXPECT_EQ(info.Width(), 0) << "a code that names no format has no dimensions";
-}
-
-TEST_F(ImageInfoStateTest, FileTypeTwiceGivesTheSameCode)
-{
-    info.setFilename(gifFile);
-    EXPECT_EQ(info.FileType(), clsImageInfo::kGif);
-    EXPECT_EQ(info.FileType(), clsImageInfo::kGif);
 }
 
 TEST_F(ImageInfoStateTest, NonZeroCodeSurvivesADetectionWithoutMatch)

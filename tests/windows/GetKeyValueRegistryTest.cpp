@@ -54,7 +54,6 @@ INSTANTIATE_TEST_SUITE_P(
         StoredValue{"TextWithTerminator", REG_SZ, bytes(Folder, true), true, Folder},
         // Written without its zero, as some installers do: the last character must stay.
         StoredValue{"TextWithoutTerminator", REG_SZ, bytes(Folder, false), true, Folder},
-        StoredValue{"TerminatorOnly", REG_SZ, bytes("", true), true, ""},
         // 261 is stored 05 01 00 00; the top zero byte goes like a terminator.
         StoredValue{"Number261", REG_DWORD, {0x05, 0x01, 0x00, 0x00}, true, "&h000105"},
         // Found, but neither text nor number: the caller's text stays.

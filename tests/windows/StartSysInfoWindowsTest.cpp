@@ -97,14 +97,6 @@ TEST_F(StartSysInfoOnWindows, SecondLocationWithAHiddenFileIsUnavailable)
     expectUnavailable();
 }
 
-TEST_F(StartSysInfoOnWindows, NeitherLocationIsUnavailable)
-{
-    installProgram("Tools\\MSINFO32.EXE");
-
-    launcher_.StartSysInfo();
-    expectUnavailable();
-}
-
 // The empty first value is an error, not a miss: the second location is not tried.
 TEST_F(StartSysInfoOnWindows, FirstLocationOfSizeZeroIsUnavailable)
 {

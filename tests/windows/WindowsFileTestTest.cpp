@@ -51,9 +51,8 @@ TEST_P(WindowsFileTestCases, FindsOnlyOrdinaryFiles)
 INSTANTIATE_TEST_SUITE_P(
     Windows, WindowsFileTestCases,
     testing::Values(FileCase{"Plain", plainFile, true},
-                    // Read-only and archive files are still ordinary files.
+                    // A read-only file is still an ordinary file.
                     FileCase{"ReadOnly", fileWithAttributes(FILE_ATTRIBUTE_READONLY), true},
-                    FileCase{"Archive", fileWithAttributes(FILE_ATTRIBUTE_ARCHIVE), true},
                     FileCase{"Hidden", fileWithAttributes(FILE_ATTRIBUTE_HIDDEN), false},
                     FileCase{"System", fileWithAttributes(FILE_ATTRIBUTE_SYSTEM), false},
                     FileCase{"Directory",
