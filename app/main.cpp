@@ -13,7 +13,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pictavo"));
     QApplication::setApplicationVersion(QStringLiteral(PICTAVO_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("pictavo"));
+    QApplication::setDesktopFileName(QStringLiteral("example.pictavo.Pictavo"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/pictavo.png")));
 
     ModalMessageBox messages;

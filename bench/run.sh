@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 # Google Benchmark, and the tools the figures are compared with: Pillow and imagesize for the
 # system's Python, ImageMagick's identify.
-tools/install-deps.sh libbenchmark-dev python3-pil python3-imagesize imagemagick
+tools/install-deps.sh libbenchmark-dev python3-pil python3-imagesize imagemagick xvfb xauth
 
 cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DPICTAVO_BENCH=ON
 cmake --build build/bench --target bench_files inspection_bench drop_bench empty_window startup_probe pictavo

@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-tools/install-deps.sh
+tools/install-deps.sh --packaging
 
 cmake -S . -B build/package -G Ninja -DCMAKE_BUILD_TYPE=Release
 # The package holds only what the program target installs, so the tests need not be built.

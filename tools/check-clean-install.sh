@@ -20,7 +20,7 @@ else
 fi
 [ -f "$package" ] || { echo "No package: run tools/build-deb.sh first, or name one" >&2; exit 1; }
 [ "$(id -u)" -eq 0 ] || { echo "debootstrap and chroot need root" >&2; exit 1; }
-command -v debootstrap >/dev/null || { echo "debootstrap is missing: run tools/install-deps.sh" >&2; exit 1; }
+command -v debootstrap >/dev/null || { echo "debootstrap is missing: run tools/install-deps.sh --packaging" >&2; exit 1; }
 
 # The mirror apt uses here for the suite, from one-line or deb822 source lists.
 debian_mirror() {

@@ -1,23 +1,37 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Pictavo need, and any further
-# packages named as arguments (the benchmarks name theirs), skipping those already present.
+# Installs the Debian packages that building and running Pictavo need; with --tests also those its
+# tests need, with --packaging those of the Debian package, and any other argument names one more
+# package (the benchmarks name theirs). Skips what is already present.
 # Needs root (or sudo) only when something is missing.
 set -euo pipefail
 
+# What building and running the program needs.
 packages=(
     cmake ninja-build g++ pkg-config
-    clang libclang-rt-14-dev          # sanitizer build and the fuzzer
     qt6-base-dev                      # Qt 6 Widgets and Qt Test
     libgtest-dev
     fonts-liberation2                 # the interface typeface
+)
+# What the tests need on top: tools/test.sh asks for these with --tests.
+test_packages=(
+    clang libclang-rt-14-dev          # sanitizer build and the fuzzer
     xvfb xauth xdotool                # the real-window check
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest   # the Windows cross build
     wine wine64                       # running its tests
     desktop-file-utils appstream      # validation of the desktop entry and metainfo
+)
+# What the Debian package and its clean-root check need: --packaging.
+packaging_packages=(
     dpkg-dev file                     # the Debian package's computed dependencies
     debootstrap                       # the install check in a clean Debian root
-    "$@"
 )
+for argument in "$@"; do
+    case "$argument" in
+    --tests) packages+=("${test_packages[@]}") ;;
+    --packaging) packages+=("${packaging_packages[@]}") ;;
+    *) packages+=("$argument") ;;
+    esac
+done
 
 missing=()
 for package in "${packages[@]}"; do
