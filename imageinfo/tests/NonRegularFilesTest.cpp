@@ -22,7 +22,7 @@ void expectUnreadable(const std::filesystem::path &path)
 }
 
 // Opening a pipe that has no writer blocks a plain open() forever, and so would this test.
-TEST(SpecialFilesTest, NamedPipeIsRefusedWithoutWaiting)
+TEST(NonRegularFilesTest, NamedPipeIsRefusedWithoutWaiting)
 {
     const TempDir dir;
     const auto pipe = dir.path() / "pipe.gif";
@@ -31,7 +31,7 @@ TEST(SpecialFilesTest, NamedPipeIsRefusedWithoutWaiting)
 }
 
 // A device reads like a file of endless bytes; random ones would make up a type and dimensions.
-TEST(SpecialFilesTest, DeviceIsRefused)
+TEST(NonRegularFilesTest, DeviceIsRefused)
 {
     const std::filesystem::path device("/dev/urandom");
     if (!std::filesystem::is_character_file(device))
@@ -39,7 +39,7 @@ TEST(SpecialFilesTest, DeviceIsRefused)
     expectUnreadable(device);
 }
 
-TEST(SpecialFilesTest, FileWithoutReadPermission)
+TEST(NonRegularFilesTest, FileWithoutReadPermission)
 {
     // Root reads whatever the permission bits say, so the row proves nothing there.
     if (::geteuid() == 0)
