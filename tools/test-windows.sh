@@ -14,6 +14,9 @@ WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/pictavo-wine.XXXXXX")
 export WINEPREFIX
 # No debug chatter; no offer to install Mono or Gecko, which no test needs.
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine stores Windows file names as Unix names in the locale's character set: without a UTF-8
+# locale (as under a bare CI environment) a name outside ASCII cannot be created at all.
+export LC_ALL=C.UTF-8
 # The registry tests may rewrite HKEY_LOCAL_MACHINE: this prefix is thrown away.
 export PICTAVO_SCRATCH_REGISTRY=1
 
