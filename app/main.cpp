@@ -24,8 +24,9 @@ int main(int argc, char *argv[])
     QtUserMessages aboutMessages(QApplication::applicationName());
     AboutWindowSlot about({native.shell ? *native.shell : desktopShell, *native.registry, *native.processes,
                            *native.files, aboutMessages},
-                          {QApplication::applicationName(), PICTAVO_VERSION_MAJOR, PICTAVO_VERSION_MINOR,
-                           PICTAVO_VERSION_REVISION, QApplication::windowIcon()});
+                          {{QApplication::applicationName().toStdString(), PICTAVO_VERSION_MAJOR, PICTAVO_VERSION_MINOR,
+                            PICTAVO_VERSION_REVISION},
+                           QApplication::windowIcon()});
     QObject::connect(&window, &frmPictavo::aboutRequested, &about, &AboutWindowSlot::show);
 
     window.show();

@@ -3,36 +3,56 @@
 #include <QPainter>
 #include <QPen>
 
-PersistentCanvas::PersistentCanvas(QWidget *parent)
-    : QWidget(parent)
+#include <cmath>
+
+namespace {
+
+QPoint pixel(form::Point point)
 {
+    return {static_cast<int>(std::floor(point.x)), static_cast<int>(std::floor(point.y))};
 }
 
-void PersistentCanvas::drawLine(QPoint from, QPoint to, const QColor &colour)
+// A wide line is drawn as parallel one-pixel strokes: below a line that runs across, to the
+// right of one that runs down.
+void drawLine(QPainter &painter, const form::Figure &line)
 {
-    addStroke({{from, to}, colour});
+    const QPoint from = pixel(line.from);
+    const QPoint to = pixel(line.to);
+    const QPoint step = from.x() == to.x() ? QPoint(1, 0) : QPoint(0, 1);
+    for (int stroke = 0; stroke < line.width; ++stroke)
+        painter.drawLine(from + stroke * step, to + stroke * step);
 }
 
-void PersistentCanvas::drawRectangle(QPoint corner, QPoint oppositeCorner, const QColor &colour)
+void drawRectangle(QPainter &painter, const form::Figure &rectangle)
 {
-    const QPoint other1(oppositeCorner.x(), corner.y());
-    const QPoint other2(corner.x(), oppositeCorner.y());
-    addStroke({{corner, other1, oppositeCorner, other2, corner}, colour});
+    const QPoint corner = pixel(rectangle.from);
+    const QPoint opposite = pixel(rectangle.to);
+    const QPoint outline[] = {corner, {opposite.x(), corner.y()}, opposite, {corner.x(), opposite.y()}, corner};
+    painter.drawPolyline(outline, 5);
 }
 
-void PersistentCanvas::addStroke(Stroke stroke)
+} // namespace
+
+PersistentCanvas::PersistentCanvas(QWidget *parent) : QWidget(parent) {}
+
+void PersistentCanvas::draw(std::span<const form::Figure> figures)
 {
-    strokes_.push_back(std::move(stroke));
+    figures_.insert(figures_.end(), figures.begin(), figures.end());
     update();
 }
 
 void PersistentCanvas::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    for (const Stroke &stroke : strokes_) {
+    for (const form::Figure &figure : figures_) {
+        const QColor colour = figure.colour ? QColor(figure.colour->red, figure.colour->green, figure.colour->blue)
+                                            : palette().color(QPalette::WindowText);
         // Without antialiasing, square caps on a one-pixel pen ink both end pixels and nothing
         // beyond; a pen that is not cosmetic keeps its width in step with the scale factor.
-        painter.setPen(QPen(stroke.colour, 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        painter.drawPolyline(stroke.points.data(), static_cast<int>(stroke.points.size()));
+        painter.setPen(QPen(colour, 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        if (figure.shape == form::Figure::Shape::Line)
+            drawLine(painter, figure);
+        else
+            drawRectangle(painter, figure);
     }
 }

@@ -3,15 +3,16 @@
 #include "ClipboardText.h"
 #include "DialogFont.h"
 #include "DroppedFilePaths.h"
+#include "FormControls.h"
 #include "MessageBoxService.h"
 #include "PersistentCanvas.h"
+#include "frmPictavoForm.h"
 
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDragLeaveEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
-#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -19,101 +20,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include <algorithm>
-#include <array>
-
 namespace {
-
-constexpr QSize kClientSize(378, 229);
-
-enum class ControlKind { Label, Line, Button, TextBox };
-
-// The window's controls. Geometry is in client-area pixels (device independent); a line control
-// is one pixel high and runs along its rectangle from the left end to the right end.
-struct ControlDescription {
-    const char *name;
-    ControlKind kind;
-    QRect geometry;
-    const char *text;
-    Qt::Alignment alignment;
-    int tabIndex; // -1 for a line, which has none
-};
-
-constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignTop;
-constexpr Qt::Alignment kCentred = Qt::AlignHCenter | Qt::AlignTop;
-
-constexpr std::array kControls{
-    ControlDescription{"lblFileName", ControlKind::Label, QRect(8, 16, 345, 17),
-                       "I always wanted one of these, now I have one... and so do you.", kLeft, 5},
-    ControlDescription{"Line2", ControlKind::Line, QRect(144, 40, 217, 1), "", kLeft, -1},
-    ControlDescription{"Label1", ControlKind::Label, QRect(144, 48, 217, 33),
-                       "Drag and drop a GIF or a Jpeg below to get image information and an HTML tag.",
-                       kCentred, 0},
-    ControlDescription{"lblFileSize", ControlKind::Label, QRect(8, 48, 129, 17), "", kLeft, 4},
-    ControlDescription{"lblFileType", ControlKind::Label, QRect(8, 80, 121, 17), "           Enjoy!", kLeft, 3},
-    ControlDescription{"cmdQuit", ControlKind::Button, QRect(16, 128, 81, 25), "Quit", kLeft, 2},
-    ControlDescription{"Label2", ControlKind::Label, QRect(16, 176, 97, 17), "Item on Clipboard:", kLeft, 6},
-    ControlDescription{"txtTag", ControlKind::TextBox, QRect(8, 198, 353, 19),
-                       "The text in this area will be automatically sent to your clipboard.", kLeft, 1},
-};
-
-// Load-time decoration colours.
-const QColor kDarkBlue(0, 0, 153);
-const QColor kGrey(153, 153, 153);
-
-QWidget *createControl(const ControlDescription &description, QWidget *client)
-{
-    const QString text = QString::fromUtf8(description.text);
-    QWidget *widget = nullptr;
-    switch (description.kind) {
-    case ControlKind::Label: {
-        auto *label = new QLabel(text, client);
-        // Captions come from file paths; markup in a name must show as typed.
-        label->setTextFormat(Qt::PlainText);
-        label->setWordWrap(true);
-        label->setAlignment(description.alignment);
-        widget = label;
-        break;
-    }
-    case ControlKind::Line: {
-        auto *line = new QFrame(client);
-        line->setFrameShape(QFrame::HLine);
-        line->setFrameShadow(QFrame::Plain);
-        line->setForegroundRole(QPalette::WindowText);
-        widget = line;
-        break;
-    }
-    case ControlKind::Button:
-        widget = new QPushButton(text, client);
-        break;
-    case ControlKind::TextBox: {
-        auto *box = new QLineEdit(text, client);
-        // A drop on the box is a file drop for the window, never text to paste.
-        box->setAcceptDrops(false);
-        box->setCursorPosition(0);
-        widget = box;
-        break;
-    }
-    }
-    widget->setObjectName(QString::fromLatin1(description.name));
-    widget->setGeometry(description.geometry);
-    return widget;
-}
-
-// Only the text box and the button take the focus; among them the tab indices give the order.
-void chainTabOrder(QWidget *client)
-{
-    std::vector<const ControlDescription *> focusable;
-    for (const auto &description : kControls) {
-        if (description.kind == ControlKind::Button || description.kind == ControlKind::TextBox)
-            focusable.push_back(&description);
-    }
-    std::ranges::sort(focusable, {}, &ControlDescription::tabIndex);
-    for (std::size_t i = 1; i < focusable.size(); ++i) {
-        QWidget::setTabOrder(client->findChild<QWidget *>(QString::fromLatin1(focusable[i - 1]->name)),
-                             client->findChild<QWidget *>(QString::fromLatin1(focusable[i]->name)));
-    }
-}
 
 // Enter and Escape both stand for Quit, the window's default and cancel button.
 bool isQuitKey(const QKeyEvent &event)
@@ -143,7 +50,7 @@ frmPictavo::frmPictavo(MessageBoxService &messages, QWidget *parent)
 
 void frmPictavo::buildFrame()
 {
-    setWindowTitle(QStringLiteral("Pictavo"));
+    setWindowTitle(QString::fromUtf8(frmPictavoForm::kWindow.caption));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
     setAcceptDrops(true);
@@ -151,7 +58,7 @@ void frmPictavo::buildFrame()
     client_ = new PersistentCanvas(this);
     client_->setObjectName(QStringLiteral("client"));
     client_->setFont(dialogFont());
-    client_->setFixedSize(kClientSize);
+    client_->setFixedSize(frmPictavoForm::kWindow.clientSize.width, frmPictavoForm::kWindow.clientSize.height);
     setCentralWidget(client_);
     // The window is exactly the menu bar over the client area, whatever height the menu bar has.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -159,18 +66,20 @@ void frmPictavo::buildFrame()
 
 void frmPictavo::buildMenu()
 {
-    QMenu *mnuAbout = menuBar()->addMenu(QStringLiteral("About"));
-    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
-    QAction *mnuAboutThis = mnuAbout->addAction(QStringLiteral("This Utility"));
-    mnuAboutThis->setObjectName(QStringLiteral("mnuAboutThis"));
-    connect(mnuAboutThis, &QAction::triggered, this, &frmPictavo::mnuAboutThis_Click);
+    for (const form::Menu &description : frmPictavoForm::kWindow.menus) {
+        QMenu *menu = menuBar()->addMenu(QString::fromUtf8(description.caption));
+        menu->setObjectName(QString::fromLatin1(description.name));
+        for (const form::MenuItem &item : description.items)
+            menu->addAction(QString::fromUtf8(item.caption))->setObjectName(QString::fromLatin1(item.name));
+    }
+    connect(findChild<QAction *>(QStringLiteral("mnuAboutThis")), &QAction::triggered, this,
+            &frmPictavo::mnuAboutThis_Click);
 }
 
 void frmPictavo::buildControls()
 {
-    for (const auto &description : kControls)
-        createControl(description, client_);
-    chainTabOrder(client_);
+    ::buildControls(frmPictavoForm::kWindow.controls, *client_);
+    client_->draw(frmPictavoForm::kWindow.lines);
 
     lblFileName_ = control<QLabel>("lblFileName");
     lblFileSize_ = control<QLabel>("lblFileSize");
@@ -178,7 +87,6 @@ void frmPictavo::buildControls()
     txtTag_ = control<QLineEdit>("txtTag");
     cmdQuit_ = control<QPushButton>("cmdQuit");
 
-    cmdQuit_->setDefault(true);
     connect(cmdQuit_, &QPushButton::clicked, this, &frmPictavo::cmdQuit_Click);
 }
 
@@ -191,13 +99,7 @@ template <typename Control> Control *frmPictavo::control(const char *name) const
 
 void frmPictavo::Form_Load()
 {
-    // The double rule spans the client width less three pixels at each end.
-    const int scaleWidth = client_->width();
-    client_->drawLine(QPoint(3, 0), QPoint(scaleWidth - 3, 0), kDarkBlue);
-    client_->drawLine(QPoint(3, 3), QPoint(scaleWidth - 3, 3), kDarkBlue);
-    client_->drawRectangle(QPoint(144, 86), QPoint(360, 184), kDarkBlue);
-    client_->drawLine(QPoint(250, 116), QPoint(250, 156), kGrey);
-    client_->drawLine(QPoint(220, 136), QPoint(280, 136), kGrey);
+    client_->draw(frmPictavoForm::loadTimeDrawing(static_cast<float>(client_->width())));
 }
 
 void frmPictavo::Form_OLEDragOver()

@@ -21,7 +21,7 @@ int main(int argc, char *argv[])
     RecordingMessages messages;
     const AboutServices services{shell, registry, files, files, messages};
     const QIcon programIcon(argc == 3 ? QString::fromLocal8Bit(argv[2]) : QString());
-    frmAbout window(services, ApplicationInfo{QStringLiteral("Pictavo"), 1, 0, 7, programIcon});
+    frmAbout window(services, ApplicationInfo{{"Pictavo", 1, 0, 7}, programIcon});
     window.show();
     QApplication::processEvents();
     return window.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;

@@ -2,6 +2,7 @@
 #include "DesktopShell.h"
 #include "FakeFiles.h"
 #include "LinkLabel.h"
+#include "PersistentCanvas.h"
 #include "MemoryRegistry.h"
 #include "RecordingMessages.h"
 #include "RecordingShell.h"
@@ -48,7 +49,7 @@ private:
     FakeFiles files_;
     RecordingMessages messages_;
     AboutServices services_{shell_, registry_, files_, files_, messages_};
-    ApplicationInfo application_{QStringLiteral("Pictavo"), 1, 0, 7, programIcon()};
+    ApplicationInfo application_{{"Pictavo", 1, 0, 7}, programIcon()};
 
     std::unique_ptr<frmAbout> openWindow()
     {
@@ -78,10 +79,7 @@ private slots:
     void versionNumbersAreWrittenInPlainDigits()
     {
         ApplicationInfo other = application_;
-        other.title = QStringLiteral("Other");
-        other.major = 12;
-        other.minor = 0;
-        other.revision = 65535;
+        other.identity = {"Other", 12, 0, 65535};
         frmAbout window(services_, other);
         QCOMPARE(window.windowTitle(), QStringLiteral("About Other"));
         QCOMPARE(child<QLabel>(window, "lblVersion")->text(), QStringLiteral("Version 12.0.65535"));

@@ -163,9 +163,11 @@ void PlatformQtTest::canvasRedrawsStrokesPixelExact()
     const QColor ink(0, 0, 153);
     PersistentCanvas canvas;
     canvas.resize(40, 30);
-    canvas.drawLine(QPoint(3, 0), QPoint(36, 0), ink);
-    canvas.drawLine(QPoint(20, 5), QPoint(20, 9), ink);
-    canvas.drawRectangle(QPoint(5, 12), QPoint(30, 24), ink);
+    const form::Rgb rgb{0, 0, 153};
+    using Shape = form::Figure::Shape;
+    const form::Figure figures[] = {{Shape::Line, {3, 0}, {36, 0}, rgb}, {Shape::Line, {20, 5}, {20, 9}, rgb},
+                                    {Shape::Rectangle, {5, 12}, {30, 24}, rgb}};
+    canvas.draw(figures);
 
     // Two grabs: each is a full repaint, so the second shows what survives one.
     canvas.grab();

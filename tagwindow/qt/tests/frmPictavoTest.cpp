@@ -162,7 +162,6 @@ void frmPictavoTest::controls_data()
     QTest::newRow("Label2") << "Label2" << QRect(16, 176, 97, 17) << "Item on Clipboard:" << left;
     QTest::newRow("cmdQuit") << "cmdQuit" << QRect(16, 128, 81, 25) << "Quit" << 0;
     QTest::newRow("txtTag") << "txtTag" << QRect(8, 198, 353, 19) << kInitialTag << 0;
-    QTest::newRow("Line2") << "Line2" << QRect(144, 40, 217, 1) << "" << 0;
 }
 
 void frmPictavoTest::controls()

@@ -9,8 +9,8 @@ namespace {
 // A two-colour pointing hand whose finger tip, the hot spot, is 5 pixels right of the corner.
 QCursor linkPointer()
 {
-    return QCursor(QBitmap(QStringLiteral(":/about/linkPointer.xbm")),
-                   QBitmap(QStringLiteral(":/about/linkPointerMask.xbm")), 5, 0);
+    return QCursor(QBitmap(QStringLiteral(":/platform/linkPointer.xbm")),
+                   QBitmap(QStringLiteral(":/platform/linkPointerMask.xbm")), 5, 0);
 }
 
 } // namespace
