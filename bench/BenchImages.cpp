@@ -8,23 +8,9 @@ namespace benchimages {
 
 namespace {
 
-using testimages::appendU16be;
-
-void append(Bytes &bytes, const Bytes &more)
-{
-    bytes.insert(bytes.end(), more.begin(), more.end());
-}
-
-void appendText(Bytes &bytes, std::string_view text)
-{
-    bytes.insert(bytes.end(), text.begin(), text.end());
-}
-
-void appendU32be(Bytes &bytes, std::uint32_t value)
-{
-    appendU16be(bytes, static_cast<std::uint16_t>(value >> 16));
-    appendU16be(bytes, static_cast<std::uint16_t>(value));
-}
+using testimages::append;
+using testimages::appendText;
+using testimages::appendU32be;
 
 // The header builders end a GIF right after its screen descriptor. Readers that open the first
 // frame (as the imaging libraries do) need one: a frame filling the screen, with a token of LZW
@@ -78,7 +64,7 @@ Bytes png(std::uint16_t width, std::uint16_t height)
 // A camera picture: the Exif block comes first and there is no JFIF segment.
 Bytes exifJpeg(std::uint16_t width, std::uint16_t height)
 {
-    return testimages::jpegFile({testimages::exifApp1(testimages::ExifByteOrder::Motorola, 1),
+    return testimages::jpegFile({testimages::exifApp1(testimages::ExifByteOrder::Motorola, {testimages::kImageWidthEntry, testimages::orientation(1)}),
                                  testimages::quantisationTable(), testimages::jpegFrame(0xC0, width, height)});
 }
 

@@ -1,21 +1,20 @@
-#include "FakeFiles.h"
-#include "MemoryRegistry.h"
-#include "RecordingMessages.h"
-#include "RuntimeError.h"
+#include "FakeServices.h"
 #include "SysInfoLauncher.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <optional>
 
 namespace {
 
 using platform::Registry;
+using Value = MemoryRegistry::Value;
 
 const std::string PathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 const std::string FolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
-const std::string ToolPath = "C:\\Program Files\\Common Files\\Microsoft Shared\\MSInfo\\msinfo32.exe";
-constexpr std::uint32_t ExpandableText = 2; // REG_EXPAND_SZ
+const std::string Tool = "C:\\Tools\\msinfo32.exe";
+const Value ToolPath = MemoryRegistry::text(Tool);
+const Value Folder = MemoryRegistry::text("C:\\Tools");
 
 struct Machine {
     MemoryRegistry registry;
@@ -26,187 +25,110 @@ struct Machine {
 
 struct LaunchCase {
     const char *name;
-    std::function<void(Machine &)> setUp;
-    std::vector<std::string> expectedStarts;
-    std::vector<std::string> expectedKeysOpened;
+    std::optional<Value> first;
+    std::optional<Value> second;
+    std::set<std::string> files;
+    const char *started; // empty: the message is shown instead
+    std::size_t keysOpened;
 };
 
-const std::vector<std::string> FirstOnly{PathKey};
-const std::vector<std::string> Both{PathKey, FolderKey};
+void PrintTo(const LaunchCase &row, std::ostream *out)
+{
+    *out << row.name;
+}
+
+const LaunchCase kLaunches[] = {
+    // The first location's program is started as read, without a file test.
+    {"FirstWins", ToolPath, Folder, {Tool, "C:\\Tools\\MSINFO32.EXE"}, "C:\\Tools\\msinfo32.exe 1", 1},
+    // A program that cannot be started is a failure; the second location is not tried then.
+    {"FirstNamesAMissingProgram", ToolPath, Folder, {"C:\\Tools\\MSINFO32.EXE"}, "", 1},
+    // A value of size 0 fails the look-up with a run-time error: no fall-back either.
+    {"FirstOfSizeZero", Value{Registry::TypeText, {}}, Folder, {"C:\\Tools\\MSINFO32.EXE"}, "", 1},
+    {"SecondWithTheProgram", std::nullopt, Folder, {"C:\\Tools\\MSINFO32.EXE"}, "C:\\Tools\\MSINFO32.EXE 1", 2},
+    {"SecondWithoutTheProgram", std::nullopt, Folder, {}, "", 2},
+    {"Neither", std::nullopt, std::nullopt, {}, "", 2},
+};
 
 class StartSysInfo : public testing::TestWithParam<LaunchCase> {};
 
-TEST_P(StartSysInfo, StartsTheProgramOrShowsTheMessage)
+TEST_P(StartSysInfo, StartsTheProgramOrShowsTheOneMessage)
 {
     Machine machine;
-    GetParam().setUp(machine);
+    if (GetParam().first)
+        machine.registry.keys[PathKey]["PATH"] = *GetParam().first;
+    if (GetParam().second)
+        machine.registry.keys[FolderKey]["MSINFO"] = *GetParam().second;
+    machine.files.files = GetParam().files;
+
     machine.launcher.StartSysInfo();
 
-    EXPECT_EQ(machine.files.started(), GetParam().expectedStarts);
-    EXPECT_EQ(machine.registry.openAttempts(), GetParam().expectedKeysOpened);
-    if (GetParam().expectedStarts.empty()) {
-        ASSERT_EQ(machine.messages.shown.size(), 1u);
-        EXPECT_EQ(machine.messages.shown[0], "System Information Is Unavailable At This Time");
-    } else {
-        EXPECT_TRUE(machine.messages.shown.empty());
-        EXPECT_EQ(machine.files.windowStyles(), std::vector<std::int32_t>{1});
-    }
-    // The first location's program is started as read: only the second location's candidate is
-    // put to the file test.
-    if (GetParam().expectedKeysOpened == FirstOnly) {
-        EXPECT_TRUE(machine.files.tested().empty());
-    }
-    // Every key is closed whichever way the run ended, and none asked for more than reading.
-    EXPECT_EQ(machine.registry.keysStillOpen(), 0u);
-    for (const auto access : machine.registry.accessAsked())
-        EXPECT_EQ(access, Registry::KeyRead);
+    const std::string started = GetParam().started;
+    const std::vector<std::string> none;
+    EXPECT_EQ(machine.files.started, started.empty() ? none : std::vector{started});
+    EXPECT_EQ(machine.messages.shown,
+              started.empty() ? std::vector<std::string>{"System Information Is Unavailable At This Time"} : none);
+    EXPECT_EQ(machine.registry.opened.size(), GetParam().keysOpened);
+    EXPECT_TRUE(GetParam().keysOpened > 1 || machine.files.tested.empty()) << "the first location is not tested";
+    EXPECT_TRUE(machine.registry.openKeys.empty()) << "every key is closed again";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    SysInfoLauncher, StartSysInfo,
-    testing::Values(
-        // The first location wins; its program is started without a file test.
-        LaunchCase{"BothLocations",
-                   [](Machine &m) {
-                       m.registry.setText(PathKey, "PATH", ToolPath);
-                       m.registry.setText(FolderKey, "MSINFO", "C:\\Other");
-                       m.files.addFile(ToolPath);
-                       m.files.addFile("C:\\Other\\MSINFO32.EXE");
-                   },
-                   {ToolPath}, FirstOnly},
-        // A missing program from the first location is a failed start, and the second is not tried.
-        LaunchCase{"FirstNamesAMissingFile",
-                   [](Machine &m) {
-                       m.registry.setText(PathKey, "PATH", ToolPath);
-                       m.registry.setText(FolderKey, "MSINFO", "C:\\Other");
-                       m.files.addFile("C:\\Other\\MSINFO32.EXE");
-                   },
-                   {}, FirstOnly},
-        LaunchCase{"SecondWithTheFile",
-                   [](Machine &m) {
-                       m.registry.setText(FolderKey, "MSINFO", "C:\\Tools");
-                       m.files.addFile("C:\\Tools\\MSINFO32.EXE");
-                   },
-                   {"C:\\Tools\\MSINFO32.EXE"}, Both},
-        // The file name is appended as it is, doubling a trailing backslash.
-        LaunchCase{"SecondEndingInABackslash",
-                   [](Machine &m) {
-                       m.registry.setText(FolderKey, "MSINFO", "C:\\Tools\\");
-                       m.files.addFile("C:\\Tools\\\\MSINFO32.EXE");
-                   },
-                   {"C:\\Tools\\\\MSINFO32.EXE"}, Both},
-        LaunchCase{"SecondWithoutTheFile", [](Machine &m) { m.registry.setText(FolderKey, "MSINFO", "C:\\Tools"); },
-                   {}, Both},
-        LaunchCase{"SecondWithAHiddenFile",
-                   [](Machine &m) {
-                       m.registry.setText(FolderKey, "MSINFO", "C:\\Tools");
-                       m.files.addFile("C:\\Tools\\MSINFO32.EXE", true);
-                   },
-                   {}, Both},
-        // A value of size 0 fails the look-up outright: no fall-back to the second location.
-        LaunchCase{"FirstOfSizeZero",
-                   [](Machine &m) {
-                       m.registry.setValue(PathKey, "PATH", Registry::TypeText, {});
-                       m.registry.setText(FolderKey, "MSINFO", "C:\\Tools");
-                       m.files.addFile("C:\\Tools\\MSINFO32.EXE");
-                   },
-                   {}, FirstOnly},
-        // A value of another type counts as found with nothing read: an empty command.
-        LaunchCase{"FirstOfAnotherType",
-                   [](Machine &m) {
-                       m.registry.setValue(PathKey, "PATH", ExpandableText, {'C', ':', 0});
-                       m.registry.setText(FolderKey, "MSINFO", "C:\\Tools");
-                       m.files.addFile("C:\\Tools\\MSINFO32.EXE");
-                   },
-                   {}, FirstOnly},
-        // ...and in the second location leaves only the file name, relative to the drive's root.
-        LaunchCase{"SecondOfAnotherType",
-                   [](Machine &m) {
-                       m.registry.setValue(FolderKey, "MSINFO", ExpandableText, {'C', ':', 0});
-                       m.files.addFile("\\MSINFO32.EXE");
-                   },
-                   {"\\MSINFO32.EXE"}, Both},
-        // A standard user may read the key but not change it; reading must be enough.
-        LaunchCase{"FirstReadableButNotWritable",
-                   [](Machine &m) {
-                       m.registry.setText(PathKey, "PATH", ToolPath);
-                       m.registry.makeReadOnly(PathKey);
-                       m.files.addFile(ToolPath);
-                   },
-                   {ToolPath}, FirstOnly}),
-    [](const testing::TestParamInfo<LaunchCase> &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(SysInfoLauncher, StartSysInfo, testing::ValuesIn(kLaunches),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 struct ValueCase {
     const char *name;
-    std::uint32_t type;
-    std::vector<std::uint8_t> data;
+    Value stored;
     bool found;
     std::string expected;
 };
 
-std::vector<std::uint8_t> textBytes(std::size_t characters, bool terminated)
+void PrintTo(const ValueCase &row, std::ostream *out)
 {
-    std::vector<std::uint8_t> data(characters, 'a');
+    *out << row.name;
+}
+
+std::vector<std::uint8_t> letters(std::size_t count, bool terminated)
+{
+    std::vector<std::uint8_t> data(count, 'a');
     if (terminated)
         data.push_back(0);
     return data;
 }
+
+const ValueCase kValues[] = {
+    {"TextWithoutTerminatorWhole", {Registry::TypeText, {'a', 'b'}}, true, "ab"},
+    {"TerminatorOnlyIsEmpty", {Registry::TypeText, {0}}, true, ""},
+    {"Text1024WithoutTerminatorFits", {Registry::TypeText, letters(1024, false)}, true, std::string(1024, 'a')},
+    {"Text1024WithTerminatorIsTooLong", {Registry::TypeText, letters(1024, true)}, false, ""},
+    // The stored bytes from the last to the first, two upper-case digits each, less the last zero.
+    {"NumberInHexadecimal", {Registry::TypeNumber, {0x0A, 0xF0, 0x01, 0x02, 0}}, true, "&h0201F00A"},
+    {"OtherTypeLeavesTheValueAlone", {2 /* REG_EXPAND_SZ */, {'%', 'x', '%', 0}}, true, "earlier"},
+};
 
 class GetKeyValue : public testing::TestWithParam<ValueCase> {};
 
 TEST_P(GetKeyValue, DecodesTheStoredValue)
 {
     Machine machine;
-    machine.registry.setValue(PathKey, "PATH", GetParam().type, GetParam().data);
+    machine.registry.keys[PathKey]["PATH"] = GetParam().stored;
     std::string value = "earlier";
     EXPECT_EQ(machine.launcher.GetKeyValue(Registry::LocalMachine, PathKey, "PATH", value), GetParam().found);
     EXPECT_EQ(value, GetParam().expected);
-    EXPECT_EQ(machine.registry.keysStillOpen(), 0u);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    SysInfoLauncher, GetKeyValue,
-    testing::Values(
-        ValueCase{"TextWithTerminator", Registry::TypeText, {'a', 'b', 0}, true, "ab"},
-        ValueCase{"TextWithoutTerminator", Registry::TypeText, {'a', 'b'}, true, "ab"},
-        // Only the last byte is looked at: a zero inside the data stays.
-        ValueCase{"TextWithInnerZero", Registry::TypeText, {'a', 0, 'b', 0}, true, std::string("a\0b", 3)},
-        ValueCase{"TextOf1023CharactersFits", Registry::TypeText, textBytes(1023, true), true, std::string(1023, 'a')},
-        ValueCase{"TextOf1024CharactersWithoutTerminatorFits", Registry::TypeText, textBytes(1024, false), true,
-                  std::string(1024, 'a')},
-        ValueCase{"TextOf1024CharactersIsTooLong", Registry::TypeText, textBytes(1024, true), false, ""},
-        // 261 is stored 05 01 00 00; the last zero byte goes like a terminator.
-        ValueCase{"Number261", Registry::TypeNumber, {0x05, 0x01, 0x00, 0x00}, true, "&h000105"},
-        ValueCase{"NumberWithTopBitSet", Registry::TypeNumber, {0x00, 0x00, 0x00, 0x80}, true, "&h80000000"},
-        ValueCase{"NumberWithSmallBytes", Registry::TypeNumber, {0x0A, 0xF0, 0x01, 0x02}, true, "&h0201F00A"},
-        ValueCase{"OtherTypeLeavesTheValueAlone", ExpandableText, {'%', 'x', '%', 0}, true, "earlier"}),
-    [](const testing::TestParamInfo<ValueCase> &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(SysInfoLauncher, GetKeyValue, testing::ValuesIn(kValues),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST(SysInfoLauncher, GetKeyValueEmptiesTheValueWhenNothingCanBeRead)
 {
     Machine machine;
-    machine.registry.setText(PathKey, "PATH", ToolPath);
-    std::string value = "earlier";
-    EXPECT_FALSE(machine.launcher.GetKeyValue(Registry::LocalMachine, FolderKey, "MSINFO", value));
-    EXPECT_EQ(value, "");
-    value = "earlier";
-    EXPECT_FALSE(machine.launcher.GetKeyValue(Registry::LocalMachine, PathKey, "MSINFO", value));
-    EXPECT_EQ(value, "");
-    EXPECT_EQ(machine.registry.keysStillOpen(), 0u);
-}
-
-TEST(SysInfoLauncher, GetKeyValueOfSizeZeroIsARuntimeErrorAndClosesTheKey)
-{
-    Machine machine;
-    machine.registry.setValue(PathKey, "PATH", Registry::TypeText, {});
-    std::string value;
-    try {
-        machine.launcher.GetKeyValue(Registry::LocalMachine, PathKey, "PATH", value);
-        ADD_FAILURE() << "no error";
-    } catch (const platform::RuntimeError &error) {
-        EXPECT_EQ(error.number(), platform::RuntimeError::InvalidArgument);
+    machine.registry.keys[PathKey]["PATH"] = ToolPath;
+    for (const auto &[key, name] : {std::pair{FolderKey, "MSINFO"}, std::pair{PathKey, "MSINFO"}}) {
+        std::string value = "earlier";
+        EXPECT_FALSE(machine.launcher.GetKeyValue(Registry::LocalMachine, key, name, value)) << key << name;
+        EXPECT_EQ(value, "");
     }
-    EXPECT_EQ(machine.registry.keysStillOpen(), 0u);
+    EXPECT_TRUE(machine.registry.openKeys.empty());
 }
 
 } // namespace

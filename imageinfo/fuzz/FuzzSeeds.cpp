@@ -22,9 +22,9 @@ std::vector<std::pair<std::string, Bytes>> seeds()
         {"gif", gif(300, 2)},
         {"jfif", jfif(640, 480)},
         {"progressive", jpegFile({jfifApp0(), jpegFrame(0xC2, 800, 600)})},
-        {"exif-intel", jpegFile({exifApp1(ExifByteOrder::Intel, 6), jpegFrame(0xC0, 40, 30)})},
+        {"exif-intel", jpegFile({exifApp1(ExifByteOrder::Intel, {kImageWidthEntry, orientation(6)}), jpegFrame(0xC0, 40, 30)})},
         {"exif-motorola-thumbnail",
-         jpegFile({exifApp1(ExifByteOrder::Motorola, 8, 1, jfif(16, 12)), jpegFrame(0xC0, 40, 30)})},
+         jpegFile({exifApp1(ExifByteOrder::Motorola, {orientation(8)}, jfif(16, 12)), jpegFrame(0xC0, 40, 30)})},
         {"fill-and-stray", jpegFile({jfifApp0(), Bytes{0x00, 0xFF, 0xFF, 0xFF, 0xD0}, jpegFrame(0xC1, 7, 9)})},
     };
 }

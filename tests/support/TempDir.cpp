@@ -8,15 +8,9 @@
 TempDir::TempDir()
 {
     std::random_device entropy;
-    const auto base = std::filesystem::temp_directory_path();
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        auto candidate = base / ("pictavo-test-" + std::to_string(entropy()));
-        if (std::filesystem::create_directory(candidate)) {
-            path_ = std::move(candidate);
-            return;
-        }
-    }
-    throw std::runtime_error("cannot create a temporary folder");
+    do
+        path_ = std::filesystem::temp_directory_path() / ("pictavo-test-" + std::to_string(entropy()));
+    while (!std::filesystem::create_directory(path_));
 }
 
 TempDir::~TempDir()

@@ -1,32 +1,13 @@
-// A stand-in for a program that the code under test starts: it records that it ran, and from
-// which file, then signals the test that waits for it. Exit codes tell what went wrong when it
-// is run by hand.
-#include "OwnedHandle.h"
-#include "RunRecorderEnvironment.h"
-
+// Stands in for a program that the code under test starts: it signals the event that the test
+// waiting for it named in the environment it inherited.
 #include <cstdlib>
-#include <fstream>
+#include <memory>
 #include <windows.h>
 
 int main()
 {
-    const char *logPath = std::getenv(runrecorder::LogVariable);
-    const char *eventName = std::getenv(runrecorder::EventVariable);
-    if (!logPath || !eventName)
-        return 2;
-
-    char self[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, self, MAX_PATH);
-    if (length == 0 || length == MAX_PATH)
-        return 3;
-    {
-        std::ofstream log(logPath, std::ios::binary);
-        log.write(self, length);
-        if (!log)
-            return 4;
-    }
-    const OwnedHandle event(OpenEventA(EVENT_MODIFY_STATE, FALSE, eventName));
-    if (!event || !SetEvent(event.get()))
-        return 5;
-    return 0;
+    const char *name = std::getenv("PICTAVO_RUN_EVENT");
+    const std::unique_ptr<void, decltype(&CloseHandle)> event(
+        name ? OpenEventA(EVENT_MODIFY_STATE, FALSE, name) : nullptr, &CloseHandle);
+    return event && SetEvent(event.get()) ? 0 : 1;
 }

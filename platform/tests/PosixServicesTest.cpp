@@ -1,0 +1,117 @@
+#include "PosixFileTest.h"
+#include "PosixProcessStarter.h"
+#include "RuntimeError.h"
+#include "StandInRegistry.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using platform::Registry;
+using platform::StandInRegistry;
+
+const std::string SystemInfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+
+fs::path script(const TempDir &dir, const std::string &name, const std::string &body, bool executable = true)
+{
+    const auto file = dir.write(name, {});
+    std::ofstream(file) << "#!/bin/sh\n" << body << "\n";
+    if (executable)
+        fs::permissions(file, fs::perms::owner_exec, fs::perm_options::add);
+    return file;
+}
+
+std::int32_t query(Registry &registry, const std::string &key, const std::string &value, std::uint32_t access,
+                   std::string &text, std::uint32_t capacity = 1024)
+{
+    Registry::KeyHandle handle = 0;
+    if (const auto opened = registry.openKey(Registry::LocalMachine, key, 0, access, handle); opened != Registry::Success)
+        return opened;
+    std::vector<std::uint8_t> buffer(1024);
+    std::uint32_t type = 0;
+    const auto result = registry.queryValue(handle, value, type, buffer, capacity);
+    text.assign(buffer.begin(), buffer.begin() + (result == Registry::Success && type == Registry::TypeText ? capacity : 0));
+    registry.closeKey(handle);
+    return result;
+}
+
+// The stand-in's one key names the first tool of its list that the search path holds and that can
+// run, earlier folders first; its names compare without case; it is read-only.
+TEST(StandInRegistry, TheKeyNamesTheFirstRunnableListedTool)
+{
+    const TempDir first;
+    const TempDir second;
+    script(first, "gnome-system-monitor", "");
+    script(first, "kinfocenter", "", false);
+    const auto preferred = script(second, "kinfocenter", "");
+    script(second, "unrelated-program", "");
+    StandInRegistry registry(first.path().string() + "::" + second.path().string());
+
+    std::string text;
+    EXPECT_EQ(query(registry, "software\\microsoft\\shared tools\\MSINFO", "path", Registry::KeyRead, text), Registry::Success);
+    EXPECT_EQ(text, preferred.string() + '\0');
+    EXPECT_EQ(query(registry, SystemInfoKey, "PATH", 0x2003F, text), Registry::AccessDenied);
+    EXPECT_EQ(query(registry, SystemInfoKey, "MSINFO", Registry::KeyRead, text), Registry::NotFound);
+    EXPECT_EQ(query(registry, "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", Registry::KeyRead, text), Registry::NotFound);
+    EXPECT_EQ(query(registry, SystemInfoKey, "PATH", Registry::KeyRead, text, 10), Registry::MoreData);
+
+    fs::remove(preferred);
+    EXPECT_EQ(query(registry, SystemInfoKey, "PATH", Registry::KeyRead, text), Registry::Success) << "searched afresh";
+    EXPECT_EQ(text, (first.path() / "gnome-system-monitor").string() + '\0');
+    StandInRegistry nothing(second.path().string());
+    EXPECT_EQ(query(nothing, SystemInfoKey, "PATH", Registry::KeyRead, text), Registry::NotFound);
+}
+
+// The program must be neither our child nor a zombie of ours, run in a session of its own, and get
+// the command text as its path with no arguments.
+TEST(PosixProcessStarter, StartsTheProgramDetachedInItsOwnSession)
+{
+    const TempDir dir;
+    const auto fifo = dir.path() / "started";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const auto program = script(dir, "tool", "echo \"$PPID $# $(cut -d' ' -f6 /proc/$$/stat)\" > '" + fifo.string() + "'");
+    platform::PosixProcessStarter().start(program.string(), 1);
+    EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1);
+
+    pid_t parent = 0, session = 0;
+    int arguments = -1;
+    std::ifstream(fifo) >> parent >> arguments >> session;
+    EXPECT_NE(parent, getpid());
+    EXPECT_EQ(arguments, 0);
+    EXPECT_NE(session, getsid(0));
+}
+
+TEST(PosixProcessStarter, AProgramThatCannotStartIsARuntimeError)
+{
+    const TempDir dir;
+    for (const auto &command : {(dir.path() / "missing").string(), std::string(), script(dir, "x", "", false).string()}) {
+        try {
+            platform::PosixProcessStarter().start(command, 1);
+            ADD_FAILURE() << "started " << command;
+        } catch (const platform::RuntimeError &error) {
+            EXPECT_EQ(error.number(), platform::RuntimeError::FileNotFound);
+        }
+        EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1) << "no child left behind";
+    }
+}
+
+TEST(PosixFileTest, OnlyVisibleRegularFilesCount)
+{
+    const TempDir dir;
+    const auto file = dir.write("MSINFO32.EXE", {'M', 'Z'});
+    fs::create_symlink(file, dir.path() / "link");
+    fs::create_directory(dir.path() / "folder");
+    const std::pair<fs::path, std::string> cases[] = {
+        {file, "MSINFO32.EXE"}, {dir.path() / "link", "link"}, {dir.write(".hidden", {'x'}), ""},
+        {dir.path() / "folder", ""}, {dir.path() / "missing", ""}, {"", ""}};
+    for (const auto &[path, name] : cases)
+        EXPECT_EQ(platform::PosixFileTest().ordinaryFileName(path.string()), name) << path;
+}
+
+} // namespace
