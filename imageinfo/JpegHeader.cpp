@@ -36,9 +36,11 @@ constexpr std::uint8_t kApp1 = 0xE1;
 // A segment's 16-bit length counts itself, so nothing shorter than the length field is valid.
 constexpr std::uint16_t kMinSegmentLength = 2;
 // Frame header fields, from the start of its length field: length (2), precision (1), height
-// (2), width (2).
+// (2), width (2), component count (1). A frame header whose length does not cover them is
+// malformed: what its length leaves out belongs to whatever follows.
 constexpr std::uint64_t kFrameHeightOffset = 3;
 constexpr std::uint64_t kFrameWidthOffset = 5;
+constexpr std::uint16_t kMinFrameLength = 8;
 
 struct Marker {
     std::uint8_t code;
@@ -141,7 +143,7 @@ ImageSize readJpegSize(ByteSource &source)
         if (!length || *length < kMinSegmentLength)
             return {};
         if (isStartOfFrame(marker->code))
-            return readFrameSize(source, marker->end, orientation);
+            return *length < kMinFrameLength ? ImageSize{} : readFrameSize(source, marker->end, orientation);
         const std::uint64_t data = marker->end + kMinSegmentLength;
         const std::uint64_t dataLength = *length - kMinSegmentLength;
         if (marker->code == kApp1 && !exifSeen && isExifBlock(source, data, dataLength)) {

@@ -101,6 +101,9 @@ std::vector<ImageCase> imageCases()
         {"SegmentLengthBelowTwo", jpegFile({Bytes{0xFF, 0xE3, 0x00, 0x01}, jpegFrame(0xC0, 1, 1)}), 3, 0, 0},
         {"FrameAsSixtyFourthSegment", emptySegments(63), 3, 8, 9},
         {"FrameAfterSixtyFourSegments", emptySegments(64), 3, 0, 0},
+        {"FrameHeaderShorterThanItsFields", Bytes{0xFF, 0xD8, 0xFF, 0xC0, 0x00, 0x04, 0x00, 0x11, 0x22, 0x33, 0xFF, 0xD9},
+         3, 0, 0},
+        {"FrameHeaderJustCoveringItsFields", jpegFile({jpegSegment(0xC0, {8, 0, 1, 0, 2, 0})}), 3, 2, 1},
         {"JpegCutInsideWidth", cut(jpeg640, frameAt + 8), 3, 0, 480},
         {"JpegCutInsideHeight", cut(jpeg640, frameAt + 6), 3, 0, 0},
         // The Exif orientation of the main image.
