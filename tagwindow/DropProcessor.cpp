@@ -20,13 +20,16 @@ std::string pathText(const std::filesystem::path &path)
     return {text.begin(), text.end()};
 }
 
-// Only a regular file has a length worth reporting; a directory, a missing file or a device
-// makes the length step fail.
-std::optional<std::uintmax_t> regularFileLength(const std::filesystem::path &path)
+// Only a path where nothing exists fails the length step. A folder, a pipe, a socket or a device
+// is there but has no length worth reporting: 0, found without opening it, so it never blocks.
+std::optional<std::uintmax_t> fileLength(const std::filesystem::path &path)
 {
     std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error))
+    const auto status = std::filesystem::status(path, error);
+    if (!std::filesystem::exists(status))
         return std::nullopt;
+    if (!std::filesystem::is_regular_file(status))
+        return 0;
     const auto length = std::filesystem::file_size(path, error);
     if (error)
         return std::nullopt;
@@ -96,7 +99,7 @@ bool DropProcessor::processPath(const std::filesystem::path &path, Values &value
     runStep([&] { values.height = oImageInfo_->Height(); });
     runStep([&] { values.width = oImageInfo_->Width(); });
     runStep([&] {
-        const auto length = regularFileLength(path);
+        const auto length = fileLength(path);
         if (length)
             values.size = *length;
         return length.has_value();

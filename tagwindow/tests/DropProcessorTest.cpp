@@ -93,6 +93,9 @@ TEST_F(DropTest, RefusalKeepsTheLastTagAndEndsTheDrop)
 
     EXPECT_EQ(drop({dir.write("words.gif", testimages::text("words"))}), kEffectOnEntry);
     EXPECT_EQ(labels, kUnknownRefusal);
+    // A folder is there, so its length is found (0) and only the refusal shows.
+    drop({dir.path()});
+    EXPECT_EQ(labels, kUnknownRefusal);
     EXPECT_TRUE(messages.empty());
 }
 
