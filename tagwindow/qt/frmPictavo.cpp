@@ -171,6 +171,8 @@ void frmPictavo::closeEvent(QCloseEvent *event)
 void frmPictavo::setTagText(const std::string &text)
 {
     txtTag_->setText(fromUtf8(text));
+    // A box whose text the program sets shows it from its start; the user can still scroll.
+    txtTag_->setCursorPosition(0);
 }
 
 void frmPictavo::setLabelCaption(Label label, const std::string &caption)
