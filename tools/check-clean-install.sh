@@ -91,6 +91,6 @@ missing=$(in_root ldd /usr/bin/pictavo "$plugin" | grep 'not found' || true)
 echo "all found"
 
 echo "== start /usr/bin/pictavo under Xvfb"
-in_root apt-get install -y -qq --no-install-recommends xvfb xauth xdotool >/dev/null
+in_root apt-get install -y -qq --no-install-recommends xvfb xauth xdotool x11-utils >/dev/null
 cp app/tests/real_window_check.sh "$root/tmp/"
 in_root /tmp/real_window_check.sh /usr/bin/pictavo

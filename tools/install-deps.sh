@@ -9,13 +9,14 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev                      # Qt 6 Widgets and Qt Test
+    libxcb1-dev                       # the About window's task-bar hints, through Qt's X11 connection
     libgtest-dev
     fonts-liberation2                 # the interface typeface
 )
 # What the tests need on top: tools/test.sh asks for these with --tests.
 test_packages=(
     clang libclang-rt-14-dev          # sanitizer build and the fuzzer
-    xvfb xauth xdotool                # the real-window check
+    xvfb xauth xdotool x11-utils      # the real-window check (xprop reads the window hints)
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest   # the Windows cross build
     wine wine64                       # running its tests
     desktop-file-utils appstream      # validation of the desktop entry and metainfo

@@ -4,6 +4,7 @@
 #include "FormControls.h"
 #include "LinkLabel.h"
 #include "PersistentCanvas.h"
+#include "TaskBarHint.h"
 #include "frmAboutForm.h"
 
 #include <QLabel>
@@ -35,10 +36,11 @@ void frmAbout::buildFrame()
 {
     setObjectName(QString::fromLatin1(kDescription.name));
     setWindowTitle(QString::fromUtf8(kDescription.caption));
-    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    // Tool windows do not keep the program running by default, but this one must: quitting the
-    // main window leaves it working, and the program ends when it is closed too.
-    setAttribute(Qt::WA_QuitOnClose, true);
+    // A normal top-level window, not a dialog or tool window, which X11 window managers would keep
+    // above the main window as its transient: either window may cover the other. Without a parent
+    // it keeps the program running after the main window has gone.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    leaveOutOfTaskBar(*this);
     QIcon icon;
     icon.addFile(QStringLiteral(":/about/aboutWindow32.xpm"), QSize(32, 32));
     icon.addFile(QStringLiteral(":/about/aboutWindow16.xpm"), QSize(16, 16));

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Starts the program in a virtual X server and checks it as a desktop user meets it: a window
-# titled "Pictavo" appears with a 378x229 client area under its menu bar, and Escape ends the
-# program with status 0. Without WINDOW_PROBE the size is not measured, which lets the check run
+# titled "Pictavo" appears with a 378x229 client area under its menu bar; "About" > "This Utility"
+# opens "About Pictavo" as a window of its own that no other is kept below (no WM_TRANSIENT_FOR)
+# and that asks to stay out of the task bar and pager; Escape closes it, and Escape in the main
+# window then ends the program with status 0. Without WINDOW_PROBE the size is not measured, which lets the check run
 # where only the installed program is, as in the clean-root install check.
 # Usage: real_window_check.sh PROGRAM [WINDOW_PROBE [SCREENSHOT.png]]
 set -euo pipefail
@@ -39,6 +41,26 @@ if [ -n "$probe" ]; then
     [ "$width" -eq 378 ] && [ "$client_height" -eq 229 ] || { echo "FAIL: client area is not 378x229"; exit 1; }
 fi
 
+# The menu's title sits at the window's top-left corner. Its popup, once shown, is a second visible
+# window of the program's class; Down and Return then take its only item.
+eval "$(xdotool getwindowgeometry --shell "$window")"
+xdotool mousemove $((X + 20)) $((Y + 8)) click 1
+timeout 20 sh -c "until [ \$(xdotool search --onlyvisible --class '^pictavo\$' | wc -l) -ge 2 ]; do sleep 0.1; done" ||
+    { echo "FAIL: the About menu did not open"; exit 1; }
+xdotool key Down Return
+about=$(timeout 20 xdotool search --sync --onlyvisible --name '^About Pictavo$' | head -n 1)
+[ -n "$about" ] || { echo "FAIL: no window titled About Pictavo"; exit 1; }
+hints=$(xprop -id "$about" WM_TRANSIENT_FOR _NET_WM_STATE)
+echo "$hints"
+grep -q 'WM_TRANSIENT_FOR:  not found' <<<"$hints" || { echo "FAIL: the About window is a transient"; exit 1; }
+for state in _NET_WM_STATE_SKIP_TASKBAR _NET_WM_STATE_SKIP_PAGER; do
+    grep -q "$state" <<<"$hints" || { echo "FAIL: the About window lacks $state"; exit 1; }
+done
+xdotool windowfocus --sync "$about"
+xdotool key Escape
+timeout 20 sh -c "while xdotool search --onlyvisible --name '^About Pictavo\$' >/dev/null; do sleep 0.2; done" ||
+    { echo "FAIL: Escape did not close the About window"; exit 1; }
+
 xdotool windowfocus --sync "$window"
 xdotool key Escape
 # The program must end by itself; bound the wait so a missed key cannot hang the test run.
@@ -50,4 +72,4 @@ trap - EXIT
 status=0
 wait "$pid" || status=$?
 [ "$status" -eq 0 ] || { echo "FAIL: exit status $status"; exit 1; }
-echo "PASS: window shown${probe:+ at the right size} and Escape ended the program with status 0"
+echo "PASS: window shown${probe:+ at the right size}, About window independent, Escape ended the program with status 0"
