@@ -38,8 +38,7 @@ public:
             return NotFound;
         if ((access & WriteRights) != 0)
             return AccessDenied;
-        key = ++lastHandle;
-        openKeys[key] = path;
+        openKeys[key = openKeys.size() + 1] = path;
         return Success;
     }
     std::int32_t queryValue(KeyHandle key, const std::string &name, std::uint32_t &type,
@@ -47,19 +46,16 @@ public:
     {
         const auto &values = keys.at(openKeys.at(key));
         const auto value = values.find(name);
-        if (value == values.end())
-            return NotFound;
-        return deliverValue(value->second.type, value->second.data, type, buffer, size);
+        return value == values.end() ? NotFound : deliverValue(value->second.type, value->second.data, type, buffer, size);
     }
     void closeKey(KeyHandle key) override { openKeys.erase(key); }
 
     std::map<std::string, std::map<std::string, Value>> keys;
     std::vector<std::string> opened;
     std::map<KeyHandle, std::string> openKeys;
-    KeyHandle lastHandle = 0x100;
 };
 
-// Files that exist, and program starts that succeed only for them.
+// Files that exist, program starts that succeed only for them, and the messages shown.
 class FakeFiles : public platform::ProcessStarter, public platform::FileTest {
 public:
     void start(const std::string &command, std::int32_t windowStyle) override

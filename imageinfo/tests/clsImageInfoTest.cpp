@@ -86,9 +86,10 @@ std::vector<ImageCase> imageCases()
         // Ending with its height: each field is read with its own four bytes, no more.
         {"BmpTopDownWiderThan16Bits", cut(bmp(0xA1B2C3, -50), 26), 1, 0xA1B2C3, -50},
         {"BmpOs2CoreHeader", bmpCore(320, 200), 1, 320, 200},
-        {"BmpCutInsideHeight", cut(bmp(100, 50), 25), 1, 100, 0},
+        {"BmpCutInsideWidth", cut(bmp(100, 50), 21), 1, 0, 0},
+        {"BmpCoreCutInsideWidth", cut(bmpCore(320, 200), 19), 1, 0, 0},
         {"Gif", gif(300, 2), 2, 300, 2},
-        {"GifCutInsideHeight", cut(gif(300, 2), 9), 2, 300, 0},
+        {"GifCutInsideWidth", cut(gif(300, 2), 7), 2, 0, 0},
         {"Jfif", jpeg640, 3, 640, 480},
         // The walk over the marker segments.
         {"ThumbnailFrameInsideSkippedSegment", photo(exifApp1(Order::Intel, {}, jfif(160, 120))), 3, 4000, 3000},

@@ -60,6 +60,8 @@ TEST(StandInRegistry, TheKeyNamesTheFirstRunnableListedTool)
     EXPECT_EQ(query(registry, SystemInfoKey, "MSINFO", Registry::KeyRead, text), Registry::NotFound);
     EXPECT_EQ(query(registry, "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", Registry::KeyRead, text), Registry::NotFound);
     EXPECT_EQ(query(registry, SystemInfoKey, "PATH", Registry::KeyRead, text, 10), Registry::MoreData);
+    Registry::KeyHandle handle = 0;
+    EXPECT_EQ(registry.openKey(0x80000001 /* current user */, SystemInfoKey, 0, Registry::KeyRead, handle), Registry::NotFound);
 
     fs::remove(preferred);
     EXPECT_EQ(query(registry, SystemInfoKey, "PATH", Registry::KeyRead, text), Registry::Success) << "searched afresh";

@@ -20,8 +20,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-using Handle = std::unique_ptr<void, decltype(&CloseHandle)>;
-using Key = std::unique_ptr<std::remove_pointer_t<HKEY>, decltype(&RegCloseKey)>;
 
 const std::string PathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 const std::string FolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
@@ -33,7 +31,6 @@ protected:
         const char *flag = std::getenv("PICTAVO_SCRATCH_REGISTRY");
         if (!flag || std::string(flag) != "1")
             GTEST_SKIP() << "writes HKEY_LOCAL_MACHINE; set PICTAVO_SCRATCH_REGISTRY=1 where it may";
-        SetEnvironmentVariableA("PICTAVO_RUN_EVENT", "PictavoRunRecorder");
     }
     ~RealSystem() override
     {
@@ -41,31 +38,24 @@ protected:
             RegDeleteTreeA(HKEY_LOCAL_MACHINE, key.c_str());
     }
 
-    void set(const std::string &key, const char *name, DWORD type, const std::vector<std::uint8_t> &data)
+    void set(const std::string &key, const char *name, const MemoryRegistry::Value &value)
     {
         HKEY created = nullptr;
         ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &created, nullptr), 0);
-        const Key owned(created, &RegCloseKey);
-        ASSERT_EQ(RegSetValueExA(created, name, 0, type, data.data(), static_cast<DWORD>(data.size())), 0);
-    }
-    void setText(const std::string &key, const char *name, const std::string &text)
-    {
-        set(key, name, REG_SZ, MemoryRegistry::text(text).data);
+        const std::unique_ptr<std::remove_pointer_t<HKEY>, decltype(&RegCloseKey)> owned(created, &RegCloseKey);
+        ASSERT_EQ(RegSetValueExA(created, name, 0, value.type, value.data.data(), static_cast<DWORD>(value.data.size())), 0);
     }
     // A copy of the run recorder, built beside this program, at the given place in the folder.
-    fs::path installProgram(const fs::path &relative)
+    std::string installProgram(const fs::path &relative)
     {
         wchar_t self[MAX_PATH];
-        const fs::path program = folder.path() / relative;
-        fs::create_directories(program.parent_path());
-        fs::copy_file(fs::path(std::wstring(self, GetModuleFileNameW(nullptr, self, MAX_PATH))).parent_path()
-                          / "run_recorder.exe", program);
-        return program;
+        const fs::path recorder = fs::path(std::wstring(self, GetModuleFileNameW(nullptr, self, MAX_PATH))).parent_path();
+        fs::create_directories((folder.path() / relative).parent_path());
+        fs::copy_file(recorder / "run_recorder.exe", folder.path() / relative);
+        return (folder.path() / relative).string();
     }
-    bool started() const { return WaitForSingleObject(ran.get(), 60'000) == WAIT_OBJECT_0; }
 
     const TempDir folder;
-    const Handle ran{CreateEventA(nullptr, TRUE, FALSE, "PictavoRunRecorder"), &CloseHandle};
     platform::WindowsRegistry registry;
     platform::WindowsProcessStarter processes;
     platform::WindowsFileTest files;
@@ -74,23 +64,26 @@ protected:
 };
 
 // The second location's folder must hold an ordinary file; the first names the program itself,
-// started from its unquoted path with spaces as the system resolves it.
+// started from its unquoted path with spaces as the system resolves it. The recorder signals
+// the event named in the environment it inherits.
 TEST_F(RealSystem, StartSysInfoStartsTheProgramTheRegistryNames)
 {
-    const auto program = installProgram("Tools\\MSINFO32.EXE");
-    setText(FolderKey, "MSINFO", program.parent_path().string());
+    const std::unique_ptr<void, decltype(&CloseHandle)> ran(CreateEventA(nullptr, TRUE, FALSE, "PictavoRan"), &CloseHandle);
+    SetEnvironmentVariableA("PICTAVO_RUN_EVENT", "PictavoRan");
+    const fs::path program = installProgram("Tools\\MSINFO32.EXE");
+    set(FolderKey, "MSINFO", MemoryRegistry::text(program.parent_path().string()));
     ASSERT_TRUE(SetFileAttributesW(program.c_str(), FILE_ATTRIBUTE_HIDDEN));
     launcher.StartSysInfo();
     EXPECT_EQ(messages.shown.size(), 1u);
 
-    ASSERT_TRUE(SetFileAttributesW(program.c_str(), FILE_ATTRIBUTE_NORMAL));
-    launcher.StartSysInfo();
-    EXPECT_TRUE(started());
-
-    ResetEvent(ran.get());
-    setText(PathKey, "PATH", installProgram("Common Files\\MSInfo\\msinfo32.exe").string());
-    launcher.StartSysInfo();
-    EXPECT_TRUE(started());
+    for (const bool first : {false, true}) {
+        ASSERT_TRUE(SetFileAttributesW(program.c_str(), FILE_ATTRIBUTE_NORMAL));
+        if (first)
+            set(PathKey, "PATH", MemoryRegistry::text(installProgram("Common Files\\MSInfo\\msinfo32.exe")));
+        ResetEvent(ran.get());
+        launcher.StartSysInfo();
+        EXPECT_EQ(WaitForSingleObject(ran.get(), 60'000), WAIT_OBJECT_0) << (first ? "first" : "second") << " location";
+    }
     EXPECT_EQ(messages.shown.size(), 1u);
 }
 
@@ -104,7 +97,7 @@ TEST_F(RealSystem, GetKeyValueDecodesWhatTheRegistryHolds)
         {{REG_DWORD, {0x05, 0x01, 0x00, 0x00}}, "&h000105"},
     };
     for (const auto &[stored, expected] : cases) {
-        set(PathKey, "PATH", stored.type, stored.data);
+        set(PathKey, "PATH", stored);
         std::string value;
         EXPECT_EQ(launcher.GetKeyValue(platform::Registry::LocalMachine, PathKey, "PATH", value), !expected.empty());
         EXPECT_EQ(value, expected);
@@ -112,7 +105,7 @@ TEST_F(RealSystem, GetKeyValueDecodesWhatTheRegistryHolds)
 }
 
 // Greek and Japanese letters: no ANSI code page holds both, so only the wide file functions open
-// the file, and a backslash alone separates a Windows path.
+// the file; and a backslash alone separates a Windows path.
 TEST(WidePaths, ImageFilesOutsideTheAnsiCodePageAreRead)
 {
     const TempDir folder;
@@ -124,12 +117,11 @@ TEST(WidePaths, ImageFilesOutsideTheAnsiCodePageAreRead)
     EXPECT_EQ(ParseFileName(R"(C:\web/images\logo.gif)"), "logo.gif");
 }
 
-TEST(ProgramResources, VersionAndIconAreThoseOfThePicture)
+TEST(ProgramResources, VersionAndIconAreTheProgramsOwn)
 {
     char self[MAX_PATH];
     GetModuleFileNameA(nullptr, self, MAX_PATH);
-    DWORD ignored = 0;
-    std::vector<char> info(GetFileVersionInfoSizeA(self, &ignored));
+    std::vector<char> info(GetFileVersionInfoSizeA(self, nullptr));
     ASSERT_TRUE(GetFileVersionInfoA(self, 0, static_cast<DWORD>(info.size()), info.data()));
     VS_FIXEDFILEINFO *fixed = nullptr;
     UINT length = 0;

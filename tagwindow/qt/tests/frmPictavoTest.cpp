@@ -4,7 +4,6 @@
 #include "TempDir.h"
 #include "TestImages.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -12,11 +11,9 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
-#include <QWindow>
 
 namespace {
 
@@ -27,11 +24,6 @@ public:
 
     QStringList shown;
 };
-
-QString nativePath(const std::filesystem::path &path)
-{
-    return QDir::toNativeSeparators(QString::fromStdU16String(path.u16string()));
-}
 
 QUrl url(const std::filesystem::path &file)
 {
@@ -63,147 +55,123 @@ QString text(const QWidget &window, const char *name)
 class frmPictavoTest : public QObject {
     Q_OBJECT
 
+    RecordingMessageBox messages;
+
 private slots:
-    void dropsPublishTheTagOrRefuse();
-    void quitKeys_data();
-    void quitKeys();
-    void dragOverAndLeaveReleaseTheImageInformation();
-    void rendersItsDescription();
-    void messageBoxIsModalWithExclamationAndOk();
-};
+    // The local files of a drop, also one on the text box, reach the drop logic in order, and its
+    // texts show as typed; the program never lets the source move a file.
+    void dropsPublishTheTagOrRefuse()
+    {
+        const TempDir folder;
+        const auto gif = folder.write("<b>logo & co.gif", testimages::gif(120, 60));
+        frmPictavo window(messages);
+        window.show();
+        auto *txtTag = window.findChild<QLineEdit *>(QStringLiteral("txtTag"));
+        const QString tag = QStringLiteral(R"(<img src="&lt;b&gt;logo &amp; co.gif" width="120" height="60" border="0">)");
+        const QUrl first = url(folder.write(std::string("caf\u00e9.gif"), testimages::gif(1, 2)));
 
-// The local files of a drop, also one on the text box, reach the drop logic in order, and its
-// texts show as typed; the program never lets the source move a file.
-void frmPictavoTest::dropsPublishTheTagOrRefuse()
-{
-    const TempDir folder;
-    const auto first = folder.write(std::string("caf\u00e9.gif"), testimages::gif(1, 2));
-    const auto gif = folder.write("<b>logo & co.gif", testimages::gif(120, 60));
-    RecordingMessageBox messages;
-    frmPictavo window(messages);
-    window.show();
-    auto *txtTag = window.findChild<QLineEdit *>(QStringLiteral("txtTag"));
-    const QString tag = QStringLiteral(R"(<img src="&lt;b&gt;logo &amp; co.gif" width="120" height="60" border="0">)");
-
-    QCOMPARE(dropFiles(txtTag, {url(first), QUrl("https://example.org/x.gif"), url(gif)}), Qt::IgnoreAction);
-    QCOMPARE(txtTag->text(), tag);
-    // A tag longer than the box shows its start.
-    QVERIFY(txtTag->fontMetrics().horizontalAdvance(tag) > txtTag->width());
-    QVERIFY(txtTag->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() < txtTag->width() / 4);
-    QCOMPARE(QGuiApplication::clipboard()->text(), tag);
-    QVERIFY(!QGuiApplication::clipboard()->mimeData()->hasHtml());
-    QCOMPARE(text(window, "lblFileName"), QStringLiteral("File: ") + nativePath(gif));
-    QCOMPARE(text(window, "lblFileType"), QStringLiteral("File Type: GIF"));
-
-    // Something that is there but is no file only is refused; a missing file also fails its length.
-    for (const auto &[path, shown] : {std::pair{folder.path(), 0}, std::pair{folder.path() / "gone.gif", 1}}) {
-        dropFiles(&window, {url(path)});
-        QCOMPARE(int(messages.shown.size()), shown);
-        QCOMPARE(text(window, "lblFileName"), QStringLiteral("What kind of file is this?"));
+        QCOMPARE(dropFiles(txtTag, {first, QUrl("https://example.org/x.gif"), url(gif)}), Qt::IgnoreAction);
         QCOMPARE(txtTag->text(), tag);
-    }
-}
+        QCOMPARE(QGuiApplication::clipboard()->text(), tag);
+        QVERIFY(!QGuiApplication::clipboard()->mimeData()->hasHtml());
+        QCOMPARE(text(window, "lblFileName"), "File: " + QDir::toNativeSeparators(url(gif).toLocalFile()));
+        // A tag longer than the box shows its start.
+        QVERIFY(txtTag->fontMetrics().horizontalAdvance(tag) > txtTag->width());
+        QVERIFY(txtTag->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() < txtTag->width() / 4);
 
-void frmPictavoTest::quitKeys_data()
-{
-    QTest::addColumn<int>("key"); // 0: click Quit; -1: the title bar's close box
-    QTest::newRow("Enter in txtTag") << int(Qt::Key_Return);
-    QTest::newRow("Escape in txtTag") << int(Qt::Key_Escape);
-    QTest::newRow("click Quit") << 0;
-    QTest::newRow("close box") << -1;
-}
-
-void frmPictavoTest::quitKeys()
-{
-    QFETCH(int, key);
-    RecordingMessageBox messages;
-    frmPictavo window(messages);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    dropFiles(&window, {});
-    QVERIFY(window.oImageInfo() != nullptr);
-
-    if (key == -1)
-        window.windowHandle()->close();
-    else if (key == 0)
-        QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdQuit")), Qt::LeftButton);
-    else
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
-
-    QVERIFY(!window.isVisible());
-    QVERIFY(window.oImageInfo() == nullptr);
-}
-
-void frmPictavoTest::dragOverAndLeaveReleaseTheImageInformation()
-{
-    RecordingMessageBox messages;
-    frmPictavo window(messages);
-    QMimeData data;
-    data.setText(QStringLiteral("not a file"));
-    // The application hands moves and leaves only to the target of a live drag session, which a
-    // test cannot open; the window's own event dispatch is what is under test here.
-    QObject &receiver = window;
-    for (QEvent::Type type : {QEvent::DragMove, QEvent::DragLeave}) {
-        dropFiles(&window, {});
-        QDragMoveEvent move(QPoint(200, 120), Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QDragLeaveEvent leave;
-        receiver.event(type == QEvent::DragMove ? static_cast<QEvent *>(&move) : &leave);
-        QVERIFY(window.oImageInfo() == nullptr);
-        // The window never refuses a drag: the decision is made on the drop.
-        QVERIFY(type == QEvent::DragLeave || (move.isAccepted() && move.dropAction() == Qt::MoveAction));
-    }
-}
-
-// One look at the window as drawn: the focus, the menu, the figures, and every text within its label.
-void frmPictavoTest::rendersItsDescription()
-{
-    RecordingMessageBox messages;
-    frmPictavo window(messages);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtTag"));
-    QSignalSpy aboutRequests(&window, &frmPictavo::aboutRequested);
-    window.findChild<QAction *>(QStringLiteral("mnuAboutThis"))->trigger();
-    QCOMPARE(aboutRequests.count(), 1);
-
-    QWidget *client = window.centralWidget();
-    const QImage image = client->grab().toImage();
-    const QColor blue(0, 0, 153), grey(153, 153, 153), text = client->palette().color(QPalette::WindowText);
-    const QColor background = client->palette().color(QPalette::Window);
-    const std::pair<QPoint, QColor> pixels[] = {
-        {{3, 0}, blue}, {{375, 3}, blue}, {{2, 0}, background}, {{376, 3}, background}, {{190, 1}, background},
-        {{144, 86}, blue}, {{360, 184}, blue}, {{170, 100}, background}, {{250, 116}, grey}, {{220, 136}, grey},
-        {{280, 136}, grey}, {{250, 156}, grey}, {{144, 40}, text}, {{360, 40}, text}, {{361, 40}, background}};
-    for (const auto &[pixel, colour] : pixels)
-        QVERIFY2(image.pixelColor(pixel) == colour, qPrintable(QStringLiteral("at %1,%2").arg(pixel.x()).arg(pixel.y())));
-
-    // The longest texts a drop writes into the narrow labels: a refusal and an eight-digit size.
-    window.setLabelCaption(DropSurface::Label::FileName, "Sorry, but BitMaps are not used for HTML display.");
-    window.setLabelCaption(DropSurface::Label::FileSize, "File Size: 99999999 bytes");
-    for (const QLabel *label : client->findChildren<QLabel *>()) {
-        const QRect needed = QFontMetrics(label->font()).boundingRect(label->contentsRect(),
-                                                                      int(label->alignment()) | Qt::TextWordWrap, label->text());
-        QVERIFY2(label->contentsRect().contains(needed), qPrintable(label->objectName()));
-    }
-}
-
-void frmPictavoTest::messageBoxIsModalWithExclamationAndOk()
-{
-    QString seen;
-    // Runs inside the box's own event loop, the only time the box exists.
-    QTimer::singleShot(0, [&seen] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        seen = box == nullptr ? QStringLiteral("no modal box")
-                              : QStringLiteral("%1 %2 %3: %4").arg(box->icon()).arg(box->standardButtons())
-                                    .arg(box->windowTitle(), box->text());
-        for (QWidget *widget : QApplication::topLevelWidgets()) {
-            if (auto *open = qobject_cast<QMessageBox *>(widget))
-                open->done(0);
+        // What is there but no file is only refused; a missing file also fails its length.
+        for (const auto &[path, shown] : {std::pair{folder.path(), 0}, std::pair{folder.path() / "gone.gif", 1}}) {
+            dropFiles(&window, {url(path)});
+            QCOMPARE(int(messages.shown.size()), shown);
+            QCOMPARE(text(window, "lblFileName"), QStringLiteral("What kind of file is this?"));
+            QCOMPARE(txtTag->text(), tag);
         }
-    });
-    ModalMessageBox().showExclamation(nullptr, QStringLiteral("File Processing Error"), QStringLiteral("Pictavo"));
-    QCOMPARE(seen, QStringLiteral("%1 %2 Pictavo: File Processing Error").arg(QMessageBox::Warning).arg(QMessageBox::Ok));
-}
+    }
+
+    void quitReleasesTheImageInformation_data()
+    {
+        QTest::addColumn<int>("key"); // 0: a click on Quit
+        QTest::newRow("Enter in txtTag") << int(Qt::Key_Return);
+        QTest::newRow("Escape in txtTag") << int(Qt::Key_Escape);
+        QTest::newRow("click Quit") << 0;
+    }
+
+    void quitReleasesTheImageInformation()
+    {
+        QFETCH(int, key);
+        frmPictavo window(messages);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtTag"));
+        dropFiles(&window, {});
+        QVERIFY(window.oImageInfo() != nullptr);
+        if (key == 0)
+            QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdQuit")), Qt::LeftButton);
+        else
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QVERIFY(!window.isVisible());
+        QVERIFY(window.oImageInfo() == nullptr);
+    }
+
+    // The window never refuses a drag, the decision is made on the drop; entering and leaving let
+    // go of the image information.
+    void dragNotificationsReleaseTheImageInformation()
+    {
+        frmPictavo window(messages);
+        QMimeData data;
+        dropFiles(&window, {});
+        QDragEnterEvent enter(QPoint(200, 120), Qt::LinkAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&window, &enter);
+        QVERIFY(enter.isAccepted() && window.oImageInfo() == nullptr);
+        dropFiles(&window, {});
+        // Only a live drag session gets leaves delivered; the window's own dispatch is under test.
+        QDragLeaveEvent leave;
+        static_cast<QObject &>(window).event(&leave);
+        QVERIFY(window.oImageInfo() == nullptr);
+    }
+
+    // One look at the window as drawn: the figures, and every text within its label.
+    void rendersItsDescription()
+    {
+        frmPictavo window(messages);
+        QWidget *client = window.centralWidget();
+        const QImage image = client->grab().toImage();
+        const QColor blue(0, 0, 153), grey(153, 153, 153), ink = client->palette().color(QPalette::WindowText);
+        const QColor none = client->palette().color(QPalette::Window);
+        const std::pair<QPoint, QColor> pixels[] = {
+            {{3, 0}, blue},   {{375, 3}, blue},  {{2, 0}, none},       {{376, 3}, none},    {{190, 1}, none},
+            {{144, 86}, blue}, {{360, 184}, blue}, {{170, 100}, none},   {{250, 116}, grey}, {{220, 136}, grey},
+            {{280, 136}, grey}, {{250, 156}, grey}, {{144, 40}, ink},     {{360, 40}, ink},    {{361, 40}, none}};
+        for (const auto &[pixel, colour] : pixels)
+            QVERIFY2(image.pixelColor(pixel) == colour, qPrintable(QStringLiteral("%1,%2").arg(pixel.x()).arg(pixel.y())));
+
+        // The longest texts a drop writes into the narrow labels: a refusal and an eight-digit size.
+        window.setLabelCaption(DropSurface::Label::FileName, "Sorry, but BitMaps are not used for HTML display.");
+        window.setLabelCaption(DropSurface::Label::FileSize, "File Size: 99999999 bytes");
+        for (const QLabel *label : client->findChildren<QLabel *>()) {
+            const QRect needed = label->fontMetrics().boundingRect(label->contentsRect(),
+                                                                   int(label->alignment()) | Qt::TextWordWrap, label->text());
+            QVERIFY2(label->contentsRect().contains(needed), qPrintable(label->objectName()));
+        }
+    }
+
+    void messageBoxIsModalWithExclamationAndOk()
+    {
+        QString seen;
+        // Runs inside the box's own event loop, the only time the box exists.
+        QTimer::singleShot(0, [&seen] {
+            for (QWidget *widget : QApplication::topLevelWidgets()) {
+                if (auto *box = qobject_cast<QMessageBox *>(widget)) {
+                    seen = QStringLiteral("%1 %2 %3 %4: %5").arg(box == QApplication::activeModalWidget())
+                               .arg(box->icon()).arg(box->standardButtons()).arg(box->windowTitle(), box->text());
+                    box->done(0);
+                }
+            }
+        });
+        ModalMessageBox().showExclamation(nullptr, QStringLiteral("File Processing Error"), QStringLiteral("Pictavo"));
+        QCOMPARE(seen, QStringLiteral("1 %1 %2 Pictavo: File Processing Error").arg(QMessageBox::Warning).arg(QMessageBox::Ok));
+    }
+};
 
 QTEST_MAIN(frmPictavoTest)
 #include "frmPictavoTest.moc"

@@ -1,8 +1,22 @@
 #include "ImageTag.h"
+#include "ParseFileName.h"
 
 #include <gtest/gtest.h>
 
 namespace {
+
+TEST(ParseFileName, KeepsTheTextAfterTheLastSeparatorOnly)
+{
+    const std::tuple<char, const char *, const char *> cases[] = {
+        {'\\', R"(C:\web\images\logo.gif)", "logo.gif"},
+        {'\\', "C:/web/logo.gif", "C:/web/logo.gif"},
+        {'\\', R"(C:\web\)", ""},
+        {'\\', "", ""},
+        {'/', R"(/tmp/ my\photo .GIF)", R"( my\photo .GIF)"},
+    };
+    for (const auto &[separator, path, name] : cases)
+        EXPECT_EQ(ParseFileName(path, separator), name) << path;
+}
 
 TEST(ComposeImageTag, WritesTheAttributesInOrderWithPlainDigits)
 {
