@@ -6,6 +6,7 @@
 # exact tag and the labels show the file's Wine path, while the BMP shows the refusal and leaves
 # the clipboard as it was; "About" > "This Utility" opens "About Pictavo"; Escape closes the main
 # window while the About window keeps the program running, and Escape there ends it with status 0.
+# Started again at 144 dpi, the window's client area is 567x344.
 # Usage: wine_window_check.sh PICTAVO.EXE WINDOW_TEXTS.EXE XDND_DRAG
 set -euo pipefail
 
@@ -129,4 +130,11 @@ timeout 20 tail --pid="$pid" -f /dev/null || fail "still running after Escape in
 status=0
 wait "$pid" || status=$?
 [ "$status" -eq 0 ] || fail "exit status $status"
-echo "PASS: window, drops, clipboard, labels, About window and both Escapes under Wine"
+
+# At 144 dpi (display scaling 150 %) the window lays out its 96-dpi description scaled by 1.5.
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
+wineserver -w
+wine "$program" &
+timeout 60 xdotool search --sync --onlyvisible --name '^Pictavo$' >/dev/null || fail "no window at 144 dpi"
+expect Pictavo "client 567x344"
+echo "PASS: window, drops, clipboard, labels, About window, both Escapes and 144 dpi under Wine"
