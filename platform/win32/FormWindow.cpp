@@ -18,6 +18,10 @@ namespace {
 constexpr int kFirstControlId = 1000;
 constexpr int kFirstMenuItemId = 2000;
 
+// Posted when a button gains or loses the focus: the dialog manager restyles the buttons itself
+// while it moves the focus, so the default style is settled once it has done.
+constexpr UINT kSettleDefaultButton = WM_APP + 1;
+
 // The link pointer, a cursor resource of platform_win32.rc.
 constexpr const wchar_t *kLinkPointer = L"LINK_POINTER";
 
@@ -171,9 +175,7 @@ LRESULT FormWindow::dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_CREATE: onCreateWindow(); return 0;
     case WM_ACTIVATE: onActivate(LOWORD(wParam) != WA_INACTIVE); return 0;
-    case WM_COMMAND:
-        onCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
-        return 0;
+    case WM_COMMAND: onCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
     case WM_CTLCOLORSTATIC: return onControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_SETCURSOR:
         if (onSetCursor(reinterpret_cast<HWND>(wParam)))
@@ -185,6 +187,10 @@ LRESULT FormWindow::dispatch(UINT message, WPARAM wParam, LPARAM lParam)
             onDrawItem(*described, *reinterpret_cast<const DRAWITEMSTRUCT *>(lParam));
         return TRUE;
     case WM_DPICHANGED: onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT *>(lParam)); return 0;
+    // The dialog manager asks which button Enter presses, unless the focused one has the default
+    // style already.
+    case DM_GETDEFID: return MAKELRESULT(defaultButtonId(), DC_HASDEFID);
+    case kSettleDefaultButton: styleDefaultButton(); return 0;
     case WM_DESTROY: onDestroy(); return 0;
     case WM_NCDESTROY: onNcDestroy(); return 0;
     }
@@ -265,7 +271,7 @@ void FormWindow::onActivate(bool active)
         SetFocus(focus_);
 }
 
-void FormWindow::onCommand(WORD id, WORD notification, HWND sender)
+void FormWindow::onCommand(WORD id, WORD notification)
 {
     const auto item = std::ranges::find(menuItems_, static_cast<int>(id), &decltype(menuItems_)::value_type::first);
     if (item != menuItems_.end()) {
@@ -276,16 +282,26 @@ void FormWindow::onCommand(WORD id, WORD notification, HWND sender)
     if (described == nullptr)
         return;
     if (described->kind == form::ControlKind::Button && (notification == BN_SETFOCUS || notification == BN_KILLFOCUS))
-        onButtonFocus(sender, notification == BN_SETFOCUS);
+        PostMessageW(window_, kSettleDefaultButton, 0, 0);
     else
         onControl(*described, notification);
 }
 
-// The dialog manager presses the button that has the default style when Enter is pressed, so the
-// style goes to a button while it has the focus and back to the default button when it leaves.
-void FormWindow::onButtonFocus(HWND button, bool focused)
+// Enter presses the button that has the focus, as in a dialog, and otherwise the description's
+// default button.
+int FormWindow::defaultButtonId() const
 {
-    const HWND newDefault = focused ? button : GetDlgItem(window_, IDOK);
+    const HWND focused = GetFocus();
+    if (focused == nullptr || !IsChild(window_, focused))
+        return IDOK;
+    const form::Control *described = describedControl(GetDlgCtrlID(focused));
+    return described != nullptr && described->kind == form::ControlKind::Button ? GetDlgCtrlID(focused) : IDOK;
+}
+
+// The default style shows which button Enter presses.
+void FormWindow::styleDefaultButton()
+{
+    const HWND newDefault = GetDlgItem(window_, defaultButtonId());
     for (const auto &described : form_.controls) {
         if (described.kind != form::ControlKind::Button)
             continue;

@@ -71,8 +71,9 @@ private:
     void createControls();
     void layOut(const RECT *suggested);
     void onActivate(bool active);
-    void onCommand(WORD id, WORD notification, HWND sender);
-    void onButtonFocus(HWND button, bool focused);
+    void onCommand(WORD id, WORD notification);
+    int defaultButtonId() const;
+    void styleDefaultButton();
     LRESULT onControlColour(HDC dc, HWND control);
     bool onSetCursor(HWND target) const;
     void onPaint();
