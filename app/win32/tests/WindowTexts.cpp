@@ -1,6 +1,6 @@
 // Reports another program's top-level window as its user sees it, for the checks that drive it:
-//     window_texts TITLE
-// prints "client WIDTHxHEIGHT", "focus " and the text of the control that has the keyboard focus,
+//     window_texts TITLE [CLASS]
+// (CLASS tells apart windows of one title, such as a message box, "#32770", and its owner) prints "client WIDTHxHEIGHT", "focus " and the text of the control that has the keyboard focus,
 // then the text of every control in creation order, one per line, in UTF-8. Exit status 1 when
 // no window has that title.
 #include "Utf16.h"
@@ -36,7 +36,7 @@ BOOL CALLBACK printControl(HWND control, LPARAM)
 
 int wmain(int argc, wchar_t *argv[])
 {
-    const HWND window = argc > 1 ? FindWindowW(nullptr, argv[1]) : nullptr;
+    const HWND window = argc > 1 ? FindWindowW(argc > 2 ? argv[2] : nullptr, argv[1]) : nullptr;
     if (window == nullptr)
         return 1;
     RECT client{};

@@ -4,9 +4,10 @@
 # drags from an X client bring a GIF, two files at once onto the tag box, a BMP and a file whose
 # name holds "&" and letters outside ASCII; after each accepted file the X clipboard holds the
 # exact tag and the labels show the file's Wine path, while the BMP shows the refusal and leaves
-# the clipboard as it was; "About" > "This Utility" opens "About Pictavo"; Escape closes the main
-# window while the About window keeps the program running, and Escape there ends it with status 0.
-# Started again at 144 dpi, the window's client area is 567x344.
+# the clipboard as it was; "About" > "This Utility" opens "About Pictavo", where Enter on "System
+# Info..." presses that button; Escape closes the main window while the About window keeps the
+# program running, and Escape there ends it with status 0. Started again at 144 dpi, the window's
+# client area is 567x344.
 # Usage: wine_window_check.sh PICTAVO.EXE WINDOW_TEXTS.EXE XDND_DRAG
 set -euo pipefail
 
@@ -33,26 +34,38 @@ trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
 wineboot --init >/dev/null 2>&1
 
 fail() {
-    echo "FAIL: $*"
+    echo "FAIL: $*" >&2
     exit 1
 }
 # Wine under a bare X server acts on clicks and keys after delays of its own (a window without
-# a window manager takes two seconds to go), so every expectation is polled, for 20 seconds.
+# a window manager takes two seconds to go), so every expectation is polled, for 30 seconds.
 eventually() {
-    for _ in $(seq 100); do
+    for _ in $(seq 150); do
         "$@" && return 0
         sleep 0.2
     done
     return 1
 }
 # A window's client size, focused control and control texts, as a Win32 program reads them.
-texts() { wine "$window_texts" "$1" 2>/dev/null; }
+# A message box is named by its title and its class, "Pictavo|#32770".
+texts() {
+    local class=
+    [[ $1 == *"|"* ]] && class=${1#*|}
+    wine "$window_texts" "${1%%|*}" ${class:+"$class"} 2>/dev/null
+}
 shows() { texts "$1" | grep -qxF -- "$2"; }
 gone() { ! texts "$1" >/dev/null; }
 expect() { eventually shows "$1" "$2" || fail "'$1' does not show '$2' but:"$'\n'"$(texts "$1")"; }
 clipboard() { xclip -o -selection clipboard 2>/dev/null || true; }
 holds() { [ "$(clipboard)" = "$1" ]; }
 expect_clipboard() { eventually holds "$1" || fail "the clipboard holds '$(clipboard)', not '$1'"; }
+# The X window of that title. xdotool gives up when a window vanishes while it searches, as
+# Wine's short-lived ones do, so it is asked again until it answers.
+shown() { [ -n "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)" ]; }
+x_window() {
+    eventually shown "$1" || fail "no window titled '$1'"
+    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
+}
 
 mkdir "$work/drop"
 cd "$work/drop"
@@ -68,12 +81,9 @@ wine_path() {
     echo "${path//\//\\}"
 }
 
-started=$(date +%s%N)
 wine "$program" &
 pid=$!
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Pictavo$' | head -n 1)
-[ -n "$window" ] || fail "no window titled Pictavo"
-echo "window shown $(( ($(date +%s%N) - started) / 1000000 )) ms after the start"
+window=$(x_window Pictavo)
 expect Pictavo "client 378x229"
 expect Pictavo "focus The text in this area will be automatically sent to your clipboard."
 expect Pictavo "           Enjoy!"
@@ -113,9 +123,16 @@ expect Pictavo "File: $(wine_path 'Café & Crème.gif')"
 xdotool mousemove --window "$window" 5 $((top + 41)) click 1
 expect Pictavo "focus $tag"
 xdotool key F10 Down Return
-timeout 20 xdotool search --sync --onlyvisible --name '^About Pictavo$' >/dev/null || fail "no About window"
+about=$(x_window "About Pictavo")
 expect "About Pictavo" "Version 1.0.7"
 expect "About Pictavo" "focus OK"
+# Enter presses the focused button: from OK past the icon to "System Info...", which finds no
+# System Information program in a fresh Wine prefix and says so; Enter closes that message.
+xdotool key Tab Tab Return
+expect "Pictavo|#32770" "System Information Is Unavailable At This Time"
+xdotool key Return
+eventually gone "Pictavo|#32770" || fail "the message box is still open after Enter"
+expect "About Pictavo" "focus &System Info..."
 
 xdotool mousemove --window "$window" 5 $((top + 41)) click 1
 expect Pictavo "focus $tag"
@@ -123,7 +140,6 @@ xdotool key Escape
 eventually gone Pictavo || fail "the main window is still open after Escape"
 kill -0 "$pid" 2>/dev/null || fail "the program ended while the About window was open"
 
-about=$(xdotool search --onlyvisible --name '^About Pictavo$' | head -n 1)
 xdotool mousemove --window "$about" 30 260 click 1
 xdotool key Escape
 timeout 20 tail --pid="$pid" -f /dev/null || fail "still running after Escape in the About window"
@@ -135,6 +151,6 @@ wait "$pid" || status=$?
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
 wineserver -w
 wine "$program" &
-timeout 60 xdotool search --sync --onlyvisible --name '^Pictavo$' >/dev/null || fail "no window at 144 dpi"
+x_window Pictavo >/dev/null
 expect Pictavo "client 567x344"
 echo "PASS: window, drops, clipboard, labels, About window, both Escapes and 144 dpi under Wine"
