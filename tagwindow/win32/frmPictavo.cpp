@@ -29,8 +29,10 @@ void frmPictavo::onCreate()
 {
     setIcons(icon_, smallIcon_);
     // Registered on the window itself: OLE looks for a target from the window under the pointer
-    // up through its parents, so a drop on a control lands here too.
-    RegisterDragDrop(handle(), &dropTarget_);
+    // up through its parents, so a drop on a control lands here too. Without it the window would
+    // be of no use.
+    if (FAILED(RegisterDragDrop(handle(), &dropTarget_)))
+        win32::endWithFailure("The main window could not accept dropped files");
     Form_Load();
 }
 
