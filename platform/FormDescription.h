@@ -45,6 +45,8 @@ struct Font {
     double points = 8.25;
     bool bold = false;
     bool underline = false;
+
+    friend constexpr bool operator==(Font, Font) = default;
 };
 
 struct Control {

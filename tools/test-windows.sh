@@ -1,13 +1,19 @@
 #!/usr/bin/env bash
-# Cross-builds everything that does not need Qt for 64-bit Windows with MinGW-w64 in
-# build/windows, then runs its tests under Wine in a throwaway prefix: the image reader, the drop
-# logic, the launchers and the Windows services against a real registry, shell, processes and
-# file system. The windows themselves need Qt for Windows and are not built here.
+# Cross-builds the Windows program, Pictavo.exe (Win32, no Qt), and everything it is made of for
+# 64-bit Windows with MinGW-w64 in build/windows, then runs the tests under Wine in a throwaway
+# prefix: the image reader, the drop logic, the launchers and the Windows services against a real
+# registry, shell, processes and file system, and the program itself in a real window on a
+# virtual X server, with real drags from an X client.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# That X client is a Linux program: built natively first, then handed to the cross build.
+cmake -S app/win32/tests/xdnd -B build/windows-xdnd -G Ninja -DCMAKE_BUILD_TYPE=Debug
+cmake --build build/windows-xdnd
+
 cmake -S . -B build/windows -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DPICTAVO_BUILD_GUI=OFF
+    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DPICTAVO_BUILD_GUI=OFF \
+    -DPICTAVO_XDND_DRAG="$PWD/build/windows-xdnd/xdnd_drag"
 cmake --build build/windows -j 2
 
 WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/pictavo-wine.XXXXXX")

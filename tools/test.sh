@@ -16,5 +16,5 @@ CC=clang CXX=clang++ cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=De
 cmake --build build/sanitize
 ctest --test-dir build/sanitize --output-on-failure
 
-# The Qt-free code and the Windows platform layer, cross-built with MinGW-w64 and run under Wine.
+# The Windows program and everything it is made of, cross-built with MinGW-w64 and run under Wine.
 tools/test-windows.sh

@@ -1,0 +1,60 @@
+// The Windows program: the main window over the drop logic, the About window over the link and
+// System Information launchers with the real registry, shell and processes, and the message loop,
+// which runs until the last window is closed.
+#include "AboutWindowSlot.h"
+#include "Handles.h"
+#include "MessageBoxes.h"
+#include "MessageLoop.h"
+#include "NativeServices.h"
+#include "WebLinkShell.h"
+#include "frmPictavo.h"
+
+#include <windows.h>
+// after windows.h, which they build on
+#include <commctrl.h>
+#include <ole2.h>
+
+namespace {
+
+constexpr const char *kTitle = "Pictavo";
+// The program icon, an icon resource of pictavo.rc.
+constexpr const wchar_t *kProgramIcon = L"IDI_ICON1";
+
+// OLE on this thread, which drag and drop needs, from before the first window until after the last.
+class OleSession {
+public:
+    OleSession()
+    {
+        if (FAILED(OleInitialize(nullptr)))
+            win32::endWithFailure("OLE could not be started");
+    }
+    ~OleSession() { OleUninitialize(); }
+    OleSession(const OleSession &) = delete;
+    OleSession &operator=(const OleSession &) = delete;
+};
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
+{
+    const OleSession ole;
+    // Buttons and edit boxes in the visual styles of Common Controls 6, which the manifest asks for.
+    const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    const auto icon = win32::loadIcon(kProgramIcon, GetSystemMetrics(SM_CXICON));
+    const auto smallIcon = win32::loadIcon(kProgramIcon, GetSystemMetrics(SM_CXSMICON));
+    const auto native = platform::makeNativeServices();
+    win32::WebLinkShell linkShell(*native.shell);
+    LinkLauncher links(linkShell);
+    win32::WindowsUserMessages messages(kTitle);
+    SysInfoLauncher sysInfo(*native.registry, *native.processes, *native.files, messages);
+
+    win32::MessageLoop loop;
+    AboutWindowSlot about(loop, links, sysInfo,
+                          {kTitle, PICTAVO_VERSION_MAJOR, PICTAVO_VERSION_MINOR, PICTAVO_VERSION_REVISION}, icon.get());
+    frmPictavo window(loop, icon.get(), smallIcon.get(), [&about] { about.show(); });
+    window.create();
+    window.show();
+    return loop.run();
+}

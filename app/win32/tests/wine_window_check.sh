@@ -1,0 +1,156 @@
+#!/usr/bin/env bash
+# Runs the Windows program under Wine on a virtual X server and uses it as a user would: the
+# window "Pictavo" appears with its 378x229 client area and the focus in the tag box; real XDND
+# drags from an X client bring a GIF, two files at once onto the tag box, a BMP and a file whose
+# name holds "&" and letters outside ASCII; after each accepted file the X clipboard holds the
+# exact tag and the labels show the file's Wine path, while the BMP shows the refusal and leaves
+# the clipboard as it was; "About" > "This Utility" opens "About Pictavo", where Enter on "System
+# Info..." presses that button; Escape closes the main window while the About window keeps the
+# program running, and Escape there ends it with status 0. Started again at 144 dpi, the window's
+# client area is 567x344.
+# Usage: wine_window_check.sh PICTAVO.EXE WINDOW_TEXTS.EXE XDND_DRAG
+set -euo pipefail
+
+program=$(realpath "$1")
+window_texts=$(realpath "$2")
+drag=${3:+$(realpath "$3")}
+
+skip() {
+    echo "SKIP: $*"
+    exit 77
+}
+[ -n "$drag" ] && [ -x "$drag" ] || skip "no X drag source given (tools/test-windows.sh builds it)"
+for tool in xvfb-run wine xdotool xclip; do
+    command -v "$tool" >/dev/null || skip "$tool is not installed (tools/install-deps.sh --tests)"
+done
+if [ -z "${PICTAVO_INSIDE_XVFB:-}" ]; then
+    exec env PICTAVO_INSIDE_XVFB=1 xvfb-run --auto-servernum --server-args="-screen 0 800x600x24" "$0" "$@"
+fi
+
+# A prefix of its own: a Wine prefix keeps to the display it was first started on.
+work=$(mktemp -d "${TMPDIR:-/tmp}/pictavo-wine-window.XXXXXX")
+export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C.UTF-8
+trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
+wineboot --init >/dev/null 2>&1
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+# Wine under a bare X server acts on clicks and keys after delays of its own (a window without
+# a window manager takes two seconds to go), so every expectation is polled, for 30 seconds.
+eventually() {
+    for _ in $(seq 150); do
+        "$@" && return 0
+        sleep 0.2
+    done
+    return 1
+}
+# A window's client size, focused control and control texts, as a Win32 program reads them.
+# A message box is named by its title and its class, "Pictavo|#32770".
+texts() {
+    local class=
+    [[ $1 == *"|"* ]] && class=${1#*|}
+    wine "$window_texts" "${1%%|*}" ${class:+"$class"} 2>/dev/null
+}
+shows() { texts "$1" | grep -qxF -- "$2"; }
+gone() { ! texts "$1" >/dev/null; }
+expect() { eventually shows "$1" "$2" || fail "'$1' does not show '$2' but:"$'\n'"$(texts "$1")"; }
+clipboard() { xclip -o -selection clipboard 2>/dev/null || true; }
+holds() { [ "$(clipboard)" = "$1" ]; }
+expect_clipboard() { eventually holds "$1" || fail "the clipboard holds '$(clipboard)', not '$1'"; }
+# The X window of that title. xdotool gives up when a window vanishes while it searches, as
+# Wine's short-lived ones do, so it is asked again until it answers.
+shown() { [ -n "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)" ]; }
+x_window() {
+    eventually shown "$1" || fail "no window titled '$1'"
+    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
+}
+
+mkdir "$work/drop"
+cd "$work/drop"
+printf 'GIF89a\x78\x00\x3c\x00\x00\x00\x00;' >logo.gif # 120 x 60
+printf 'GIF89a\x2c\x01\x02\x00\x00\x00\x00;' >'Café & Crème.gif' # 300 x 2
+# JFIF, then a baseline frame header of 480 rows and 640 columns.
+printf '\xff\xd8\xff\xe0\x00\x10JFIF\x00\x01\x01\x00\x00\x01\x00\x01\x00\x00' >photo.jpg
+printf '\xff\xc0\x00\x11\x08\x01\xe0\x02\x80\x03\x01\x22\x00\x02\x11\x01\x03\x11\x01\xff\xd9' >>photo.jpg
+printf 'BM\x46\x00\x00\x00\x00\x00\x00\x00\x36\x00\x00\x00\x28\x00\x00\x00\x64\x00\x00\x00\x32\x00\x00\x00' >picture.bmp
+# Wine shows the Unix file system as drive Z:.
+wine_path() {
+    local path="Z:$PWD/$1"
+    echo "${path//\//\\}"
+}
+
+wine "$program" &
+pid=$!
+window=$(x_window Pictavo)
+expect Pictavo "client 378x229"
+expect Pictavo "focus The text in this area will be automatically sent to your clipboard."
+expect Pictavo "           Enjoy!"
+
+# The X window holds the menu bar over the client area.
+eval "$(xdotool getwindowgeometry --shell "$window")"
+top=$((HEIGHT - 229))
+# Drags the files onto the client area point (x, y).
+drop() { "$drag" "$window" "$1" $((top + $2)) "${@:3}" || fail "the drag of ${*:3} was refused"; }
+
+drop 250 136 logo.gif
+expect_clipboard '<img src="logo.gif" width="120" height="60" border="0">'
+expect Pictavo "File: $(wine_path logo.gif)"
+expect Pictavo "File Size: 14 bytes"
+expect Pictavo "File Type: GIF"
+
+# On the tag box, in list order: the last file's tag stays.
+drop 100 207 logo.gif photo.jpg
+expect_clipboard '<img src="photo.jpg" width="640" height="480" border="0">'
+expect Pictavo "File: $(wine_path photo.jpg)"
+expect Pictavo "File Type: Jpeg"
+
+drop 250 136 picture.bmp
+expect Pictavo "Sorry, but BitMaps are not used for HTML display."
+expect Pictavo "Try dropping in a GIF,"
+expect Pictavo "...or a Jpeg."
+holds '<img src="photo.jpg" width="640" height="480" border="0">' || fail "the BMP changed the clipboard to '$(clipboard)'"
+
+# The drop logic writes the "&" of a name as an HTML entity; the label shows the name as it is.
+tag='<img src="Café &amp; Crème.gif" width="300" height="2" border="0">'
+drop 250 136 'Café & Crème.gif'
+expect_clipboard "$tag"
+expect Pictavo "File: $(wine_path 'Café & Crème.gif')"
+
+# Without a window manager Wine gives the keyboard to the window last clicked. (5, 41) is bare
+# client area, left of where the About window appears.
+xdotool mousemove --window "$window" 5 $((top + 41)) click 1
+expect Pictavo "focus $tag"
+xdotool key F10 Down Return
+about=$(x_window "About Pictavo")
+expect "About Pictavo" "Version 1.0.7"
+expect "About Pictavo" "focus OK"
+# Enter presses the focused button: from OK past the icon to "System Info...", which finds no
+# System Information program in a fresh Wine prefix and says so; Enter closes that message.
+xdotool key Tab Tab Return
+expect "Pictavo|#32770" "System Information Is Unavailable At This Time"
+xdotool key Return
+eventually gone "Pictavo|#32770" || fail "the message box is still open after Enter"
+expect "About Pictavo" "focus &System Info..."
+
+xdotool mousemove --window "$window" 5 $((top + 41)) click 1
+expect Pictavo "focus $tag"
+xdotool key Escape
+eventually gone Pictavo || fail "the main window is still open after Escape"
+kill -0 "$pid" 2>/dev/null || fail "the program ended while the About window was open"
+
+xdotool mousemove --window "$about" 30 260 click 1
+xdotool key Escape
+timeout 20 tail --pid="$pid" -f /dev/null || fail "still running after Escape in the About window"
+status=0
+wait "$pid" || status=$?
+[ "$status" -eq 0 ] || fail "exit status $status"
+
+# At 144 dpi (display scaling 150 %) the window lays out its 96-dpi description scaled by 1.5.
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
+wineserver -w
+wine "$program" &
+x_window Pictavo >/dev/null
+expect Pictavo "client 567x344"
+echo "PASS: window, drops, clipboard, labels, About window, both Escapes and 144 dpi under Wine"

@@ -1,0 +1,55 @@
+#include "Clipboard.h"
+
+#include <cstring>
+#include <memory>
+
+namespace win32 {
+
+namespace {
+
+struct GlobalMemoryDeleter {
+    void operator()(HGLOBAL memory) const { GlobalFree(memory); }
+};
+using unique_hglobal = std::unique_ptr<void, GlobalMemoryDeleter>;
+
+// Closes the clipboard this thread opened, on every way out.
+struct OpenedClipboard {
+    OpenedClipboard() = default;
+    OpenedClipboard(const OpenedClipboard &) = delete;
+    OpenedClipboard &operator=(const OpenedClipboard &) = delete;
+    ~OpenedClipboard() { CloseClipboard(); }
+};
+
+// The text with its terminating zero in movable global memory, the only kind the clipboard takes.
+unique_hglobal globalCopy(std::wstring_view text)
+{
+    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    unique_hglobal memory(GlobalAlloc(GMEM_MOVEABLE, bytes));
+    if (!memory)
+        return {};
+    auto *target = static_cast<wchar_t *>(GlobalLock(memory.get()));
+    if (target == nullptr)
+        return {};
+    std::memcpy(target, text.data(), text.size() * sizeof(wchar_t));
+    target[text.size()] = L'\0';
+    GlobalUnlock(memory.get());
+    return memory;
+}
+
+} // namespace
+
+bool setClipboardText(HWND owner, std::wstring_view text)
+{
+    unique_hglobal memory = globalCopy(text);
+    if (!memory || !OpenClipboard(owner))
+        return false;
+    const OpenedClipboard opened;
+    // Only the owner of an emptied clipboard may put data on it.
+    if (!EmptyClipboard() || SetClipboardData(CF_UNICODETEXT, memory.get()) == nullptr)
+        return false;
+    // The clipboard owns the memory now.
+    memory.release();
+    return true;
+}
+
+} // namespace win32

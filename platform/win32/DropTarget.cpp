@@ -1,0 +1,89 @@
+#include "DropTarget.h"
+
+#include <shellapi.h>
+
+namespace win32 {
+
+namespace {
+
+// The source's own offer, less a move when it offers anything else: the pointer then shows a
+// copy, which is what a drop here amounts to. A source that offers only a move is still taken;
+// the drop answers it that nothing was moved.
+DWORD withoutMove(DWORD proposed)
+{
+    const DWORD others = proposed & ~DROPEFFECT_MOVE;
+    return others != 0 ? others : proposed;
+}
+
+std::vector<std::filesystem::path> droppedFiles(IDataObject *data)
+{
+    FORMATETC format{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+    STGMEDIUM medium{};
+    if (data == nullptr || FAILED(data->GetData(&format, &medium)))
+        return {};
+    std::vector<std::filesystem::path> paths;
+    if (const auto drop = static_cast<HDROP>(GlobalLock(medium.hGlobal))) {
+        const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+        for (UINT i = 0; i < count; ++i) {
+            std::wstring path(DragQueryFileW(drop, i, nullptr, 0), L'\0');
+            DragQueryFileW(drop, i, path.data(), static_cast<UINT>(path.size() + 1));
+            paths.emplace_back(std::move(path));
+        }
+        GlobalUnlock(medium.hGlobal);
+    }
+    ReleaseStgMedium(&medium);
+    return paths;
+}
+
+} // namespace
+
+DropTarget::DropTarget(FileDropReceiver &receiver) : receiver_(receiver) {}
+
+HRESULT DropTarget::QueryInterface(REFIID interfaceId, void **object)
+{
+    if (IsEqualIID(interfaceId, IID_IUnknown) || IsEqualIID(interfaceId, IID_IDropTarget)) {
+        *object = static_cast<IDropTarget *>(this);
+        return S_OK;
+    }
+    *object = nullptr;
+    return E_NOINTERFACE;
+}
+
+ULONG DropTarget::AddRef()
+{
+    return 1;
+}
+
+ULONG DropTarget::Release()
+{
+    return 1;
+}
+
+HRESULT DropTarget::DragEnter(IDataObject *, DWORD, POINTL, DWORD *effect)
+{
+    receiver_.dragOver();
+    *effect = withoutMove(*effect);
+    return S_OK;
+}
+
+HRESULT DropTarget::DragOver(DWORD, POINTL, DWORD *effect)
+{
+    receiver_.dragOver();
+    *effect = withoutMove(*effect);
+    return S_OK;
+}
+
+HRESULT DropTarget::DragLeave()
+{
+    receiver_.dragOver();
+    return S_OK;
+}
+
+HRESULT DropTarget::Drop(IDataObject *data, DWORD, POINTL, DWORD *effect)
+{
+    receiver_.drop(droppedFiles(data));
+    *effect = DROPEFFECT_NONE;
+    return S_OK;
+}
+
+} // namespace win32

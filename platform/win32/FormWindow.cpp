@@ -1,0 +1,410 @@
+#include "FormWindow.h"
+
+#include "DialogFont.h"
+#include "Dpi.h"
+#include "MessageBoxes.h"
+#include "MessageLoop.h"
+#include "Utf16.h"
+
+#include <algorithm>
+
+namespace win32 {
+
+namespace {
+
+// Controls are numbered by their place in the description, the default-and-cancel button as
+// IDOK: the dialog manager sends IDOK for Enter when no other button has the focus and IDCANCEL
+// for Escape, and both mean that button. Menu items are numbered apart from the controls.
+constexpr int kFirstControlId = 1000;
+constexpr int kFirstMenuItemId = 2000;
+
+// Posted when a button gains or loses the focus: the dialog manager restyles the buttons itself
+// while it moves the focus, so the default style is settled once it has done.
+constexpr UINT kSettleDefaultButton = WM_APP + 1;
+
+// The link pointer, a cursor resource of platform_win32.rc.
+constexpr const wchar_t *kLinkPointer = L"LINK_POINTER";
+
+struct ChildKind {
+    const wchar_t *className;
+    DWORD style;
+    DWORD extendedStyle;
+};
+
+DWORD alignmentStyle(form::Alignment alignment)
+{
+    switch (alignment) {
+    case form::Alignment::Centre: return SS_CENTER;
+    case form::Alignment::Right: return SS_RIGHT;
+    case form::Alignment::Left: break;
+    }
+    return SS_LEFT;
+}
+
+// Labels and links show their text as it is: SS_NOPREFIX keeps an "&" in a file name from
+// becoming an access key. Buttons notify their focus changes so that Enter can follow the focus.
+int controlId(const form::Control &described, std::size_t position)
+{
+    return described.defaultAndCancel ? IDOK : kFirstControlId + static_cast<int>(position);
+}
+
+ChildKind childKind(const form::Control &control)
+{
+    switch (control.kind) {
+    case form::ControlKind::Label: return {L"STATIC", SS_NOPREFIX | alignmentStyle(control.alignment), 0};
+    case form::ControlKind::Link:
+        return {L"STATIC", SS_NOPREFIX | SS_NOTIFY | alignmentStyle(control.alignment), 0};
+    case form::ControlKind::TextBox: return {L"EDIT", ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+    case form::ControlKind::Button:
+        return {L"BUTTON", static_cast<DWORD>((control.defaultAndCancel ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | BS_NOTIFY) | WS_TABSTOP, 0};
+    case form::ControlKind::PictureBox: return {L"STATIC", SS_OWNERDRAW | SS_SUNKEN | WS_TABSTOP, 0};
+    }
+    return {L"STATIC", 0, 0};
+}
+
+COLORREF colourOf(const std::optional<form::Rgb> &colour)
+{
+    return colour ? RGB(colour->red, colour->green, colour->blue) : GetSysColor(COLOR_WINDOWTEXT);
+}
+
+// Both windows' figures run parallel to the axes. A line is the band of pixels from its start
+// to its end, both included, its width growing downwards, or to the right for one that runs down.
+void fillLine(HDC dc, form::Point from, form::Point to, int width, UINT dpi)
+{
+    const int left = scaled(std::min(from.x, to.x), dpi);
+    const int right = scaled(std::max(from.x, to.x), dpi) + 1;
+    const int top = scaled(std::min(from.y, to.y), dpi);
+    const int bottom = scaled(std::max(from.y, to.y), dpi) + 1;
+    const int thickness = std::max(1, scaled(width, dpi));
+    const bool runsDown = from.x == to.x && from.y != to.y;
+    const RECT band = runsDown ? RECT{left, top, left + thickness, bottom} : RECT{left, top, right, top + thickness};
+    FillRect(dc, &band, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+}
+
+void paintFigure(HDC dc, const form::Figure &figure, UINT dpi)
+{
+    SetDCBrushColor(dc, colourOf(figure.colour));
+    const form::Point a = figure.from;
+    const form::Point b = figure.to;
+    if (figure.shape == form::Figure::Shape::Line) {
+        fillLine(dc, a, b, figure.width, dpi);
+        return;
+    }
+    fillLine(dc, a, {b.x, a.y}, figure.width, dpi);
+    fillLine(dc, {a.x, b.y}, b, figure.width, dpi);
+    fillLine(dc, a, {a.x, b.y}, figure.width, dpi);
+    fillLine(dc, {b.x, a.y}, b, figure.width, dpi);
+}
+
+} // namespace
+
+FormWindow::FormWindow(const form::Window &form, MessageLoop &loop) : form_(form), loop_(loop) {}
+
+FormWindow::~FormWindow()
+{
+    // Only when something went wrong before the window was closed: it goes without its
+    // handlers, whose object is half gone already.
+    if (window_ != nullptr) {
+        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+        DestroyWindow(window_);
+    }
+}
+
+void FormWindow::create(DWORD style, DWORD extendedStyle)
+{
+    style_ = style;
+    extendedStyle_ = extendedStyle;
+    registerClass();
+    const std::wstring className = platform::toUtf16(form_.name);
+    if (CreateWindowExW(extendedStyle, className.c_str(), platform::toUtf16(form_.caption).c_str(), style,
+                        CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, createMenu(), GetModuleHandleW(nullptr), this)
+        == nullptr)
+        endWithFailure(std::string("The window ") + form_.name + " could not be created");
+}
+
+void FormWindow::show()
+{
+    ShowWindow(window_, SW_SHOWNORMAL);
+    SetForegroundWindow(window_);
+}
+
+void FormWindow::registerClass() const
+{
+    // A form that is loaded again finds its class registered already; that failure is harmless.
+    const std::wstring className = platform::toUtf16(form_.name);
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = &FormWindow::windowProcedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    windowClass.lpszClassName = className.c_str();
+    RegisterClassExW(&windowClass);
+}
+
+HMENU FormWindow::createMenu()
+{
+    if (form_.menus.empty())
+        return nullptr;
+    const HMENU bar = CreateMenu();
+    int id = kFirstMenuItemId;
+    for (const auto &menu : form_.menus) {
+        const HMENU items = CreatePopupMenu();
+        for (const auto &item : menu.items) {
+            AppendMenuW(items, MF_STRING, static_cast<UINT_PTR>(id), platform::toUtf16(item.caption).c_str());
+            menuItems_.emplace_back(id++, &item);
+        }
+        AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(items), platform::toUtf16(menu.caption).c_str());
+    }
+    return bar;
+}
+
+LRESULT CALLBACK FormWindow::windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto *self = static_cast<FormWindow *>(reinterpret_cast<const CREATESTRUCTW *>(lParam)->lpCreateParams);
+        self->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto *self = reinterpret_cast<FormWindow *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    return self != nullptr ? self->dispatch(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT FormWindow::dispatch(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE: onCreateWindow(); return 0;
+    case WM_ACTIVATE: onActivate(LOWORD(wParam) != WA_INACTIVE); return 0;
+    case WM_COMMAND: onCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
+    case WM_CTLCOLORSTATIC: return onControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_SETCURSOR:
+        if (onSetCursor(reinterpret_cast<HWND>(wParam)))
+            return TRUE;
+        break;
+    case WM_PAINT: onPaint(); return 0;
+    case WM_DRAWITEM:
+        if (const auto *described = describedControl(static_cast<int>(wParam)))
+            onDrawItem(*described, *reinterpret_cast<const DRAWITEMSTRUCT *>(lParam));
+        return TRUE;
+    case WM_DPICHANGED: onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT *>(lParam)); return 0;
+    // The dialog manager asks which button Enter presses, unless the focused one has the default
+    // style already.
+    case DM_GETDEFID: return MAKELRESULT(defaultButtonId(), DC_HASDEFID);
+    case kSettleDefaultButton: styleDefaultButton(); return 0;
+    case WM_DESTROY: onDestroy(); return 0;
+    case WM_NCDESTROY: onNcDestroy(); return 0;
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+void FormWindow::onCreateWindow()
+{
+    dpi_ = GetDpiForWindow(window_);
+    loop_.add(window_);
+    createControls();
+    layOut(nullptr);
+    onCreate();
+}
+
+void FormWindow::createControls()
+{
+    std::vector<std::size_t> tabOrder(form_.controls.size());
+    for (std::size_t i = 0; i < tabOrder.size(); ++i)
+        tabOrder[i] = i;
+    std::ranges::stable_sort(tabOrder, {}, [this](std::size_t i) { return form_.controls[i].tabIndex; });
+
+    // Tab follows the order of creation. Each control is a group of its own, so the arrow keys
+    // never move the focus.
+    for (const std::size_t i : tabOrder) {
+        const form::Control &described = form_.controls[i];
+        const ChildKind kind = childKind(described);
+        const int id = controlId(described, i);
+        const HWND child = CreateWindowExW(kind.extendedStyle, kind.className,
+                                           platform::toUtf16(described.text).c_str(),
+                                           WS_CHILD | WS_VISIBLE | WS_GROUP | kind.style, 0, 0, 0, 0, window_,
+                                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                           GetModuleHandleW(nullptr), nullptr);
+        if (focus_ == nullptr && form::takesFocus(described.kind))
+            focus_ = child;
+    }
+}
+
+void FormWindow::layOut(const RECT *suggested)
+{
+    // The old fonts stay until every control has its new one.
+    const auto oldFonts = std::move(fonts_);
+    fonts_.clear();
+    for (const auto &described : form_.controls) {
+        const HWND child = control(described.name, described.index);
+        const form::Rect &rect = described.rect;
+        SetWindowPos(child, nullptr, scaled(rect.left, dpi_), scaled(rect.top, dpi_), scaled(rect.width, dpi_),
+                     scaled(rect.height, dpi_), SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(described.font)), TRUE);
+    }
+
+    RECT frame{0, 0, scaled(form_.clientSize.width, dpi_), scaled(form_.clientSize.height, dpi_)};
+    AdjustWindowRectExForDpi(&frame, style_, GetMenu(window_) != nullptr, extendedStyle_, dpi_);
+    // The description places the client area; a dpi change moves the window where the system says.
+    const int left = suggested != nullptr ? suggested->left : scaled(form_.initialPosition.x, dpi_) + frame.left;
+    const int top = suggested != nullptr ? suggested->top : scaled(form_.initialPosition.y, dpi_) + frame.top;
+    SetWindowPos(window_, nullptr, left, top, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+HFONT FormWindow::fontFor(const form::Font &font)
+{
+    const auto known = std::ranges::find(fonts_, font, &decltype(fonts_)::value_type::first);
+    if (known != fonts_.end())
+        return known->second.get();
+    return fonts_.emplace_back(font, createDialogFont(font, dpi_)).second.get();
+}
+
+void FormWindow::onActivate(bool active)
+{
+    if (!active) {
+        const HWND focused = GetFocus();
+        if (focused != nullptr && IsChild(window_, focused))
+            focus_ = focused;
+        return;
+    }
+    if (focus_ != nullptr)
+        SetFocus(focus_);
+}
+
+void FormWindow::onCommand(WORD id, WORD notification)
+{
+    const auto item = std::ranges::find(menuItems_, static_cast<int>(id), &decltype(menuItems_)::value_type::first);
+    if (item != menuItems_.end()) {
+        onMenuItem(*item->second);
+        return;
+    }
+    const form::Control *described = describedControl(id);
+    if (described == nullptr)
+        return;
+    if (described->kind == form::ControlKind::Button && (notification == BN_SETFOCUS || notification == BN_KILLFOCUS))
+        PostMessageW(window_, kSettleDefaultButton, 0, 0);
+    else
+        onControl(*described, notification);
+}
+
+// Enter presses the button that has the focus, as in a dialog, and otherwise the description's
+// default button.
+int FormWindow::defaultButtonId() const
+{
+    const HWND focused = GetFocus();
+    if (focused == nullptr || !IsChild(window_, focused))
+        return IDOK;
+    const form::Control *described = describedControl(GetDlgCtrlID(focused));
+    return described != nullptr && described->kind == form::ControlKind::Button ? GetDlgCtrlID(focused) : IDOK;
+}
+
+// The default style shows which button Enter presses.
+void FormWindow::styleDefaultButton()
+{
+    const HWND newDefault = GetDlgItem(window_, defaultButtonId());
+    for (const auto &described : form_.controls) {
+        if (described.kind != form::ControlKind::Button)
+            continue;
+        const HWND each = control(described.name, described.index);
+        SendMessageW(each, BM_SETSTYLE, (each == newDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | BS_NOTIFY, TRUE);
+    }
+}
+
+LRESULT FormWindow::onControlColour(HDC dc, HWND child)
+{
+    const form::Control *described = describedControl(GetDlgCtrlID(child));
+    SetTextColor(dc, colourOf(described != nullptr ? described->textColour : std::nullopt));
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+bool FormWindow::onSetCursor(HWND target) const
+{
+    if (target == window_ || !IsChild(window_, target))
+        return false;
+    const form::Control *described = describedControl(GetDlgCtrlID(target));
+    if (described == nullptr || described->kind != form::ControlKind::Link)
+        return false;
+    SetCursor(LoadCursorW(GetModuleHandleW(nullptr), kLinkPointer));
+    return true;
+}
+
+void FormWindow::onPaint()
+{
+    PAINTSTRUCT paint{};
+    const HDC dc = BeginPaint(window_, &paint);
+    for (const auto &figure : form_.lines)
+        paintFigure(dc, figure, dpi_);
+    for (const auto &figure : drawing_)
+        paintFigure(dc, figure, dpi_);
+    EndPaint(window_, &paint);
+}
+
+void FormWindow::onDpiChanged(UINT dpi, const RECT &suggested)
+{
+    dpi_ = dpi;
+    layOut(&suggested);
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
+void FormWindow::onNcDestroy()
+{
+    const HWND window = window_;
+    window_ = nullptr;
+    fonts_.clear();
+    loop_.remove(window);
+}
+
+const form::Control *FormWindow::describedControl(int id) const
+{
+    if (id == IDOK || id == IDCANCEL) {
+        const auto button = std::ranges::find_if(form_.controls, &form::Control::defaultAndCancel);
+        return button != form_.controls.end() ? &*button : nullptr;
+    }
+    const int position = id - kFirstControlId;
+    if (position < 0 || position >= static_cast<int>(form_.controls.size()))
+        return nullptr;
+    return &form_.controls[static_cast<std::size_t>(position)];
+}
+
+HWND FormWindow::control(std::string_view name, std::optional<std::int16_t> index) const
+{
+    const auto described = std::ranges::find_if(
+        form_.controls, [&](const form::Control &each) { return each.name == name && each.index == index; });
+    if (described == form_.controls.end())
+        return nullptr;
+    return GetDlgItem(window_, controlId(*described, static_cast<std::size_t>(described - form_.controls.begin())));
+}
+
+void FormWindow::setText(HWND window, std::string_view text)
+{
+    SetWindowTextW(window, platform::toUtf16(text).c_str());
+}
+
+std::string FormWindow::text(HWND window)
+{
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)), L'\0');
+    GetWindowTextW(window, text.data(), static_cast<int>(text.size() + 1));
+    return platform::toUtf8(text);
+}
+
+void FormWindow::setIcons(HICON big, HICON small)
+{
+    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+}
+
+void FormWindow::setDrawing(std::vector<form::Figure> figures)
+{
+    drawing_ = std::move(figures);
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
+float FormWindow::scaleWidth() const
+{
+    RECT client{};
+    GetClientRect(window_, &client);
+    return static_cast<float>(client.right) * kDesignDpi / static_cast<float>(dpi_);
+}
+
+} // namespace win32

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "FormDescription.h"
+#include "Handles.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+#include <windows.h>
+
+namespace win32 {
+
+class MessageLoop;
+
+// A top-level window built from a toolkit-free description: its frame, menu, controls with their
+// fonts and colours, and the figures drawn on its client area, all scaled from 96 dpi to the dpi
+// of the monitor it is on and laid out again when that changes. The keyboard works as in a
+// dialog: Tab moves among the controls that take the focus in tab-index order, Enter presses the
+// focused button or else the description's default button, Escape presses its cancel button,
+// and the focus comes back to where it was when the window is activated again.
+//
+// Each form registers a window class named after it; the one window procedure only dispatches
+// to small handlers, among them the virtual ones through which a form adds its own behaviour.
+class FormWindow {
+public:
+    FormWindow(const form::Window &form, MessageLoop &loop);
+    virtual ~FormWindow();
+    FormWindow(const FormWindow &) = delete;
+    FormWindow &operator=(const FormWindow &) = delete;
+
+    // Creates the window and its controls, hidden. Ends the program when the system refuses.
+    void create(DWORD style, DWORD extendedStyle);
+    // Shows the window and brings it to the front.
+    void show();
+    bool isOpen() const { return window_ != nullptr; }
+    HWND handle() const { return window_; }
+
+protected:
+    // A control of the description by name, and for a control array by index.
+    HWND control(std::string_view name, std::optional<std::int16_t> index = {}) const;
+    static void setText(HWND window, std::string_view text);
+    static std::string text(HWND window);
+    void setIcons(HICON big, HICON small);
+    // What the form draws when it loads, in 96-dpi client coordinates: painted over the line
+    // controls on every repaint, so it stays on screen.
+    void setDrawing(std::vector<form::Figure> figures);
+    // The client area's width in the description's units.
+    float scaleWidth() const;
+    UINT dpi() const { return dpi_; }
+
+    // After the controls exist, before the window is first shown.
+    virtual void onCreate() {}
+    // A control's notification (BN_CLICKED, STN_CLICKED, ...); Enter and Escape arrive as
+    // BN_CLICKED of the default and the cancel button.
+    virtual void onControl(const form::Control &, WORD) {}
+    virtual void onMenuItem(const form::MenuItem &) {}
+    // While the window and its controls still exist.
+    virtual void onDestroy() {}
+    virtual void onDrawItem(const form::Control &, const DRAWITEMSTRUCT &) {}
+
+private:
+    static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void registerClass() const;
+    HMENU createMenu();
+    void onCreateWindow();
+    void createControls();
+    void layOut(const RECT *suggested);
+    void onActivate(bool active);
+    void onCommand(WORD id, WORD notification);
+    int defaultButtonId() const;
+    void styleDefaultButton();
+    LRESULT onControlColour(HDC dc, HWND control);
+    bool onSetCursor(HWND target) const;
+    void onPaint();
+    void onDpiChanged(UINT dpi, const RECT &suggested);
+    void onNcDestroy();
+
+    const form::Control *describedControl(int id) const;
+    HFONT fontFor(const form::Font &font);
+
+    const form::Window &form_;
+    MessageLoop &loop_;
+    HWND window_ = nullptr;
+    UINT dpi_ = 96;
+    DWORD style_ = 0;
+    DWORD extendedStyle_ = 0;
+    // Where the focus goes when the window is activated.
+    HWND focus_ = nullptr;
+    std::vector<std::pair<form::Font, unique_hfont>> fonts_;
+    std::vector<std::pair<int, const form::MenuItem *>> menuItems_;
+    std::vector<form::Figure> drawing_;
+};
+
+} // namespace win32

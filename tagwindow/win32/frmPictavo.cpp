@@ -1,0 +1,129 @@
+#include "frmPictavo.h"
+
+#include "Clipboard.h"
+#include "MessageBoxes.h"
+#include "Utf16.h"
+#include "frmPictavoForm.h"
+
+#include <string_view>
+
+namespace {
+
+// A fixed frame with a close box and neither minimize nor maximize button; an overlapped window
+// without owner has its task-bar button.
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+
+} // namespace
+
+frmPictavo::frmPictavo(win32::MessageLoop &loop, HICON icon, HICON smallIcon, std::function<void()> showAbout)
+    : FormWindow(frmPictavoForm::kWindow, loop), icon_(icon), smallIcon_(smallIcon), showAbout_(std::move(showAbout))
+{
+}
+
+void frmPictavo::create()
+{
+    FormWindow::create(kStyle, 0);
+}
+
+void frmPictavo::onCreate()
+{
+    setIcons(icon_, smallIcon_);
+    // Registered on the window itself: OLE looks for a target from the window under the pointer
+    // up through its parents, so a drop on a control lands here too. Without it the window would
+    // be of no use.
+    if (FAILED(RegisterDragDrop(handle(), &dropTarget_)))
+        win32::endWithFailure("The main window could not accept dropped files");
+    Form_Load();
+}
+
+void frmPictavo::onControl(const form::Control &control, WORD notification)
+{
+    if (std::string_view(control.name) == "cmdQuit" && notification == BN_CLICKED)
+        cmdQuit_Click();
+}
+
+void frmPictavo::onMenuItem(const form::MenuItem &item)
+{
+    if (std::string_view(item.name) == "mnuAboutThis")
+        mnuAboutThis_Click();
+}
+
+void frmPictavo::onDestroy()
+{
+    RevokeDragDrop(handle());
+    Form_Unload();
+}
+
+void frmPictavo::dragOver()
+{
+    Form_OLEDragOver();
+}
+
+void frmPictavo::drop(const std::vector<std::filesystem::path> &paths)
+{
+    // The drop target answers the source itself; what the logic leaves in Effect is its own.
+    std::int32_t Effect = 0;
+    processor_.Form_OLEDragDrop(paths, Effect);
+}
+
+void frmPictavo::Form_Load()
+{
+    setDrawing(frmPictavoForm::loadTimeDrawing(scaleWidth()));
+}
+
+void frmPictavo::Form_OLEDragOver()
+{
+    processor_.releaseImageInfo();
+}
+
+void frmPictavo::Form_Unload()
+{
+    processor_.releaseImageInfo();
+}
+
+void frmPictavo::cmdQuit_Click()
+{
+    DestroyWindow(handle());
+}
+
+void frmPictavo::mnuAboutThis_Click()
+{
+    showAbout_();
+}
+
+void frmPictavo::setTagText(const std::string &text)
+{
+    const HWND txtTag = control("txtTag");
+    setText(txtTag, text);
+    // A tag longer than the box shows its beginning, the file name; the user can still scroll.
+    SendMessageW(txtTag, EM_SETSEL, 0, 0);
+    SendMessageW(txtTag, EM_SCROLLCARET, 0, 0);
+}
+
+void frmPictavo::setLabelCaption(Label label, const std::string &caption)
+{
+    const char *name = "";
+    switch (label) {
+    case Label::FileName: name = "lblFileName"; break;
+    case Label::FileSize: name = "lblFileSize"; break;
+    case Label::FileType: name = "lblFileType"; break;
+    }
+    setText(control(name), caption);
+}
+
+bool frmPictavo::setClipboardText(const std::string &text)
+{
+    return win32::setClipboardText(handle(), platform::toUtf16(text));
+}
+
+void frmPictavo::showErrorMessage(const std::string &text, const std::string &title)
+{
+    win32::showMessageBox(handle(), text, title, MB_ICONEXCLAMATION);
+}
+
+void frmPictavo::focusWindow()
+{
+    // Every accepted file asks for the focus; a window that has it already is left alone.
+    if (GetForegroundWindow() != handle())
+        SetForegroundWindow(handle());
+}

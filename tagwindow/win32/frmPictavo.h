@@ -1,0 +1,47 @@
+#pragma once
+
+#include "DropProcessor.h"
+#include "DropSurface.h"
+#include "DropTarget.h"
+#include "FormWindow.h"
+
+#include <functional>
+
+// The main window on Win32: a fixed 378 x 229 client area under a one-item menu bar, three
+// status labels, the tag box and Quit. Files dropped anywhere on it, the tag box included, go
+// to the drop logic, which publishes its results back through the DropSurface calls.
+class frmPictavo : public win32::FormWindow, public DropSurface, private win32::FileDropReceiver {
+public:
+    // showAbout runs when "This Utility" is chosen; the icons are the program's, owned by the
+    // caller and outliving the window.
+    frmPictavo(win32::MessageLoop &loop, HICON icon, HICON smallIcon, std::function<void()> showAbout);
+
+    // Creates the window, hidden.
+    void create();
+
+    void setTagText(const std::string &text) override;
+    void setLabelCaption(Label label, const std::string &caption) override;
+    bool setClipboardText(const std::string &text) override;
+    void showErrorMessage(const std::string &text, const std::string &title) override;
+    void focusWindow() override;
+
+private:
+    void onCreate() override;
+    void onControl(const form::Control &control, WORD notification) override;
+    void onMenuItem(const form::MenuItem &item) override;
+    void onDestroy() override;
+    void dragOver() override;
+    void drop(const std::vector<std::filesystem::path> &paths) override;
+
+    void Form_Load();
+    void Form_OLEDragOver();
+    void Form_Unload();
+    void cmdQuit_Click();
+    void mnuAboutThis_Click();
+
+    HICON icon_;
+    HICON smallIcon_;
+    std::function<void()> showAbout_;
+    DropProcessor processor_{*this};
+    win32::DropTarget dropTarget_{*this};
+};
