@@ -98,18 +98,6 @@ TEST(SysInfoLauncher, GetKeyValueDecodesTheStoredValue)
     }
 }
 
-TEST(SysInfoLauncher, GetKeyValueEmptiesTheValueWhenNothingCanBeRead)
-{
-    Machine machine;
-    machine.registry.keys[PathKey]["PATH"] = MemoryRegistry::text(Tool);
-    for (const auto &[key, name] : {std::pair{FolderKey, "MSINFO"}, std::pair{PathKey, "MSINFO"}}) {
-        std::string value = "earlier";
-        EXPECT_FALSE(machine.launcher.GetKeyValue(Registry::LocalMachine, key, name, value)) << key << name;
-        EXPECT_EQ(value, "");
-    }
-    EXPECT_TRUE(machine.registry.openKeys.empty());
-}
-
 // One shell call per click: no owner, the default action, no parameters, no folder, a normal window.
 TEST(LinkLauncher, CaptionWithAnAtSignIsMailedToOthersOpenAsShown)
 {

@@ -2,8 +2,8 @@
 # Starts the program in a virtual X server and checks it as a desktop user meets it: a window
 # titled "Pictavo" appears with a 378x229 client area under its menu bar; "About" > "This Utility"
 # opens "About Pictavo" as a window of its own that no other is kept below (no WM_TRANSIENT_FOR)
-# and that asks to stay out of the task bar and pager; Escape closes it, and Escape in the main
-# window then ends the program with status 0. Without WINDOW_PROBE the size is not measured, which lets the check run
+# and that asks to stay out of the task bar and pager; Escape closes the main window while the
+# About window keeps the program running, and Escape there ends it with status 0. Without WINDOW_PROBE the size is not measured, which lets the check run
 # where only the installed program is, as in the clean-root install check.
 # Usage: real_window_check.sh PROGRAM [WINDOW_PROBE [SCREENSHOT.png]]
 set -euo pipefail
@@ -56,12 +56,13 @@ grep -q 'WM_TRANSIENT_FOR:  not found' <<<"$hints" || { echo "FAIL: the About wi
 for state in _NET_WM_STATE_SKIP_TASKBAR _NET_WM_STATE_SKIP_PAGER; do
     grep -q "$state" <<<"$hints" || { echo "FAIL: the About window lacks $state"; exit 1; }
 done
-xdotool windowfocus --sync "$about"
-xdotool key Escape
-timeout 20 sh -c "while xdotool search --onlyvisible --name '^About Pictavo\$' >/dev/null; do sleep 0.2; done" ||
-    { echo "FAIL: Escape did not close the About window"; exit 1; }
-
+# Escape in the main window closes it, and the About window keeps the program running alone.
 xdotool windowfocus --sync "$window"
+xdotool key Escape
+timeout 20 sh -c "while xdotool search --onlyvisible --name '^Pictavo\$' >/dev/null; do sleep 0.2; done" ||
+    { echo "FAIL: Escape did not close the main window"; exit 1; }
+kill -0 "$pid" 2>/dev/null || { echo "FAIL: the program ended while the About window was open"; exit 1; }
+xdotool windowfocus --sync "$about"
 xdotool key Escape
 # The program must end by itself; bound the wait so a missed key cannot hang the test run.
 if ! timeout 20 tail --pid="$pid" -f /dev/null; then

@@ -18,11 +18,6 @@ TEST(ParseFileName, KeepsTheTextAfterTheLastSeparatorOnly)
         EXPECT_EQ(ParseFileName(path, separator), name) << path;
 }
 
-TEST(ComposeImageTag, WritesTheAttributesInOrderWithPlainDigits)
-{
-    EXPECT_EQ(ComposeImageTag("My Photo.gif", 65535, 0), R"(<img src="My Photo.gif" width="65535" height="0" border="0">)");
-}
-
 // Only what would end or break the double-quoted value is escaped; an entity already in the name
 // is text, so its ampersand is escaped too.
 TEST(ComposeImageTag, NameCannotBreakOutOfItsAttribute)

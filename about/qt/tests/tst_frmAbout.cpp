@@ -1,22 +1,14 @@
 #include "AboutWindowSlot.h"
-#include "DesktopShell.h"
 #include "FakeServices.h"
 #include "frmAbout.h"
 
-#include <QDesktopServices>
 #include <QLabel>
 #include <QPointer>
-#include <QTimer>
 #include <QtTest>
 
 class tst_frmAbout : public QObject {
     Q_OBJECT
 
-public slots:
-    void openUrl(const QUrl &url) { opened_ << url; }
-
-private:
-    QList<QUrl> opened_;
     RecordingShell shell_;
     MemoryRegistry registry_;
     FakeFiles files_;
@@ -89,15 +81,6 @@ private slots:
                                                          "0|-|pictavo.example|-|-|1"}));
     }
 
-    // The desktop reads a target without a scheme as a user types it; an empty one goes nowhere.
-    void desktopShellOpensAddressesAsTyped()
-    {
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "openUrl");
-        QVERIFY(DesktopShell().open(0, {}, "pictavo.example", {}, {}, 1) > 32);
-        QVERIFY(DesktopShell().open(0, {}, "", {}, {}, 1) <= 32);
-        QCOMPARE(opened_, QList<QUrl>{QUrl("http://pictavo.example")});
-    }
-
     // A second showing only brings the open window forward; a closed one is loaded afresh.
     void oneWindowLoadedAfreshAfterClose()
     {
@@ -112,27 +95,6 @@ private slots:
         QTRY_VERIFY(first.isNull());
         slot.show();
         QCOMPARE(text(*slot.window(), "lblVersion"), QStringLiteral("Version 1.0.7"));
-    }
-
-    // Closing the main window leaves the About window working, and closing that ends the program.
-    void programEndsWhenTheLastOfBothWindowsCloses()
-    {
-        QWidget mainWindow;
-        mainWindow.show();
-        AboutWindowSlot slot(services_, application_);
-        slot.show();
-        bool aboutOpenAfterMainClosed = false;
-        QTimer::singleShot(0, [&] {
-            mainWindow.close();
-            QTimer::singleShot(0, [&] {
-                aboutOpenAfterMainClosed = slot.window()->isVisible();
-                slot.window()->close();
-            });
-        });
-        // Only there so that a broken quit fails the test instead of hanging it.
-        QTimer::singleShot(30000, [] { QApplication::exit(1); });
-        QCOMPARE(QApplication::exec(), 0);
-        QVERIFY(aboutOpenAfterMainClosed);
     }
 };
 

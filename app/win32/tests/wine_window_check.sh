@@ -5,9 +5,9 @@
 # name holds "&" and letters outside ASCII; after each accepted file the X clipboard holds the
 # exact tag and the labels show the file's Wine path, while the BMP shows the refusal and leaves
 # the clipboard as it was; "About" > "This Utility" opens "About Pictavo", where Enter on "System
-# Info..." presses that button; Escape closes the main window while the About window keeps the
-# program running, and Escape there ends it with status 0. Started again at 144 dpi, the window's
-# client area is 567x344.
+# Info..." presses that button, which starts the program the registry names, or says it cannot;
+# Escape closes the main window while the About window keeps the program running, and Escape
+# there ends it with status 0. Started again at 144 dpi, the window's client area is 567x344.
 # Usage: wine_window_check.sh PICTAVO.EXE WINDOW_TEXTS.EXE XDND_DRAG
 set -euo pipefail
 
@@ -133,6 +133,36 @@ expect "Pictavo|#32770" "System Information Is Unavailable At This Time"
 xdotool key Return
 eventually gone "Pictavo|#32770" || fail "the message box is still open after Enter"
 expect "About Pictavo" "focus &System Info..."
+
+# Where the registry names the program, the button starts it through the real registry, file
+# test and process start: the first location's path as it stands (Wine's Notepad); without it,
+# the MSINFO32.EXE in the second location's folder (a copy of this program), unless that file is
+# hidden.
+reg() { wine reg "$@" /f >/dev/null 2>&1 || fail "reg $*"; }
+press_system_info() {
+    xdotool mousemove --window "$about" 30 260 click 1
+    expect "About Pictavo" "focus &System Info..."
+    xdotool key Return
+}
+windows() { [ "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l)" -eq "$2" ]; }
+expect_started() {
+    press_system_info
+    eventually windows "$2" "$3" || fail "System Info... started nothing from the $1 location"
+    wine taskkill /f /im "$4" >/dev/null 2>&1
+    eventually windows "$2" $(($3 - 1)) || fail "the started program does not end"
+}
+reg add 'HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO' /v PATH /d 'C:\windows\notepad.exe'
+expect_started first "Untitled - Notepad" 1 notepad.exe
+reg delete 'HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO'
+mkdir "$WINEPREFIX/drive_c/msinfo"
+cp "$program" "$WINEPREFIX/drive_c/msinfo/MSINFO32.EXE"
+reg add 'HKLM\SOFTWARE\Microsoft\Shared Tools Location' /v MSINFO /d 'C:\msinfo'
+expect_started second Pictavo 2 MSINFO32.EXE
+wine attrib +h 'C:\msinfo\MSINFO32.EXE' >/dev/null 2>&1
+press_system_info
+expect "Pictavo|#32770" "System Information Is Unavailable At This Time"
+xdotool key Return
+eventually gone "Pictavo|#32770" || fail "the message box is still open after Enter"
 
 xdotool mousemove --window "$window" 5 $((top + 41)) click 1
 expect Pictavo "focus $tag"

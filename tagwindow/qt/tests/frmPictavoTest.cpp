@@ -113,23 +113,6 @@ private slots:
         QVERIFY(window.oImageInfo() == nullptr);
     }
 
-    // The window never refuses a drag, the decision is made on the drop; entering and leaving let
-    // go of the image information.
-    void dragNotificationsReleaseTheImageInformation()
-    {
-        frmPictavo window(messages);
-        QMimeData data;
-        dropFiles(&window, {});
-        QDragEnterEvent enter(QPoint(200, 120), Qt::LinkAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&window, &enter);
-        QVERIFY(enter.isAccepted() && window.oImageInfo() == nullptr);
-        dropFiles(&window, {});
-        // Only a live drag session gets leaves delivered; the window's own dispatch is under test.
-        QDragLeaveEvent leave;
-        static_cast<QObject &>(window).event(&leave);
-        QVERIFY(window.oImageInfo() == nullptr);
-    }
-
     // One look at the window as drawn: the figures, and every text within its label.
     void rendersItsDescription()
     {
