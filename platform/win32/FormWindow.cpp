@@ -41,13 +41,13 @@ DWORD alignmentStyle(form::Alignment alignment)
     return SS_LEFT;
 }
 
-// Labels and links show their text as it is: SS_NOPREFIX keeps an "&" in a file name from
-// becoming an access key. Buttons notify their focus changes so that Enter can follow the focus.
 int controlId(const form::Control &described, std::size_t position)
 {
     return described.defaultAndCancel ? IDOK : kFirstControlId + static_cast<int>(position);
 }
 
+// Labels and links show their text as it is: SS_NOPREFIX keeps an "&" in a file name from
+// becoming an access key. Buttons notify their focus changes so that Enter can follow the focus.
 ChildKind childKind(const form::Control &control)
 {
     switch (control.kind) {
@@ -55,8 +55,10 @@ ChildKind childKind(const form::Control &control)
     case form::ControlKind::Link:
         return {L"STATIC", SS_NOPREFIX | SS_NOTIFY | alignmentStyle(control.alignment), 0};
     case form::ControlKind::TextBox: return {L"EDIT", ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
-    case form::ControlKind::Button:
-        return {L"BUTTON", static_cast<DWORD>((control.defaultAndCancel ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | BS_NOTIFY) | WS_TABSTOP, 0};
+    case form::ControlKind::Button: {
+        const auto push = static_cast<DWORD>(control.defaultAndCancel ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+        return {L"BUTTON", push | BS_NOTIFY | WS_TABSTOP, 0};
+    }
     case form::ControlKind::PictureBox: return {L"STATIC", SS_OWNERDRAW | SS_SUNKEN | WS_TABSTOP, 0};
     }
     return {L"STATIC", 0, 0};
