@@ -30,11 +30,12 @@ public:
         return {TypeText, data};
     }
 
-    std::int32_t openKey(std::uint32_t root, const std::string &path, std::uint32_t, std::uint32_t access,
+    // Any option but 0 (REG_OPTION_OPEN_LINK) would open a link itself instead of the key it names.
+    std::int32_t openKey(std::uint32_t root, const std::string &path, std::uint32_t options, std::uint32_t access,
                          KeyHandle &key) override
     {
         opened.push_back(path);
-        if (root != LocalMachine || !keys.contains(path))
+        if (root != LocalMachine || !keys.contains(path) || options != 0)
             return NotFound;
         if ((access & WriteRights) != 0)
             return AccessDenied;

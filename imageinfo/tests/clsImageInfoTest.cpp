@@ -98,6 +98,8 @@ std::vector<ImageCase> imageCases()
          3, 92, 93},
         {"NineStrayBytesEndTheWalk", jpegFile({jfifApp0(), Bytes(9, 0x20), jpegFrame(0xC0, 96, 97)}), 3, 0, 0},
         {"StandaloneMarkers", jpegFile({Bytes{0xFF, 0xD0, 0xFF, 0xD7, 0xFF, 0x01}, jpegFrame(0xC0, 94, 95)}), 3, 94, 95},
+        // Start of image is no restart marker: inside the stream it reads a length, here a huge one.
+        {"StartOfImageInsideTheStream", jpegFile({jfifApp0(), Bytes{0xFF, 0xD8}, jpegFrame(0xC0, 5, 6)}), 3, 0, 0},
         {"ScanHeaderEndsTheWalk", jpegFile({jfifApp0(), jpegSegment(0xDA, {0}), jpegFrame(0xC0, 1, 1)}), 3, 0, 0},
         {"SegmentLengthBelowTwo", jpegFile({Bytes{0xFF, 0xE3, 0x00, 0x01}, jpegFrame(0xC0, 1, 1)}), 3, 0, 0},
         {"FrameAsSixtyFourthSegment", emptySegments(63), 3, 8, 9},

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <stdexcept>
 
 namespace {
 
@@ -35,7 +36,12 @@ protected:
     fs::path gif(const char *name = "logo.gif") { return dir.write(name, testimages::gif(120, 60)); }
     fs::path bmp() { return dir.write("b.bmp", testimages::bmp(7, 8)); }
 
-    void setTagText(const std::string &text) override { tag = text; }
+    void setTagText(const std::string &text) override
+    {
+        if (boxFails)
+            throw std::runtime_error("the box is gone");
+        tag = text;
+    }
     void setLabelCaption(Label label, const std::string &caption) override
     {
         labels[static_cast<std::size_t>(label)] = caption;
@@ -55,6 +61,7 @@ protected:
     TempDir dir;
     DropProcessor processor{*this};
     bool clipboardRefuses = false;
+    bool boxFails = false;
     std::string tag = "initial tag";
     Labels labels{"initial name", "initial size", "initial type"};
     std::string clipboard = "initial clipboard";
@@ -111,12 +118,15 @@ TEST_F(DropTest, MissingFileShowsOneFailureThenTheRefusal)
     EXPECT_EQ(labels, kUnknownRefusal);
 }
 
-TEST_F(DropTest, RefusedClipboardShowsTheFailureAndHandlingGoesOn)
+// A step that fails, by a refusal or by throwing, shows the message, and handling goes on.
+TEST_F(DropTest, FailedStepsShowTheFailureAndHandlingGoesOn)
 {
     clipboardRefuses = true;
+    boxFails = true;
     EXPECT_EQ(drop({gif()}), 0);
-    EXPECT_EQ(messages.size(), 1u);
-    EXPECT_EQ(focusRequests, 1) << "the step after the failed one still runs";
+    EXPECT_EQ(messages.size(), 2u);
+    EXPECT_EQ(labels[2], "File Type: GIF");
+    EXPECT_EQ(focusRequests, 1);
 }
 
 // A file of 2 GiB or more must show its true length, not a wrapped 32-bit one.
