@@ -68,7 +68,6 @@ inline constexpr form::Window kWindow{.name = "frmAbout",
                                       .caption = "About Pictavo",
                                       .clientSize = {382, 278},
                                       .initialPosition = {156, 129},
-                                      .toolWindow = true,
                                       .menus = {},
                                       .controls = kControls,
                                       .lines = kLines};

@@ -102,8 +102,6 @@ struct Window {
     Size clientSize;
     // Where the client area's top-left corner first appears on the screen.
     Point initialPosition;
-    // A tool window has no task-bar button.
-    bool toolWindow;
     std::span<const Menu> menus;
     std::span<const Control> controls;
     // The line controls: figures that are part of the window's look from the start.

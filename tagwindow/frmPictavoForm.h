@@ -39,7 +39,6 @@ inline constexpr form::Window kWindow{.name = "frmPictavo",
                                       .caption = "Pictavo",
                                       .clientSize = {378, 229},
                                       .initialPosition = {107, 121},
-                                      .toolWindow = false,
                                       .menus = kMenus,
                                       .controls = kControls,
                                       .lines = kLines};
