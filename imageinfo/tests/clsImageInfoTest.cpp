@@ -7,7 +7,10 @@
 
 #include <algorithm>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <memory>
+#include <windows.h>
+#else
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -193,6 +196,12 @@ TEST(ImageInfoStateTest, UnreadablePathsAreUnknownWithoutWaiting)
         paths.push_back(dir.write("locked.gif", gif(300, 2)));
         std::filesystem::permissions(paths.back(), std::filesystem::perms::none);
     }
+#else
+    // A pipe whose server never writes: a read would wait for ever.
+    const std::wstring pipe = LR"(\\.\pipe\pictavo-test)";
+    const std::unique_ptr<void, decltype(&CloseHandle)> server(
+        CreateNamedPipeW(pipe.c_str(), PIPE_ACCESS_DUPLEX, 0, 1, 0, 0, 0, nullptr), &CloseHandle);
+    paths.push_back(pipe);
 #endif
     for (const auto &path : paths) {
         clsImageInfo info;

@@ -78,8 +78,12 @@ TEST_F(DropTest, EachAcceptedFilePublishesItsTagLabelsAndClipboard)
     EXPECT_EQ(drop({gif()}), 0);
     EXPECT_EQ(labels, (Labels{"File: " + text(dir.path() / "logo.gif"), "File Size: 14 bytes", "File Type: GIF"}));
 
-    // The type follows the content, the name keeps its ending; the last file's tag stays.
-    const auto jpeg = dir.write("photo.gif", testimages::jfif(640, 480));
+    // The type follows the content, the name keeps its ending; the last file's tag stays. It lies
+    // deep in folders, by a path of more than 300 characters: it is read and measured all the
+    // same, and shown as dropped.
+    const auto deep = fs::path(std::string(100, 'a')) / std::string(100, 'b') / std::string(100, 'c');
+    fs::create_directories(dir.path() / deep);
+    const auto jpeg = dir.write((deep / "photo.gif").string(), testimages::jfif(640, 480));
     EXPECT_EQ(drop({gif("first.gif"), jpeg}), 0);
     const std::string jpegTag = R"(<img src="photo.gif" width="640" height="480" border="0">)";
     EXPECT_EQ(tag, jpegTag);
