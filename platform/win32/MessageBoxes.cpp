@@ -2,6 +2,8 @@
 
 #include "Utf16.h"
 
+#include <array>
+#include <cstdio>
 #include <cstdlib>
 
 namespace win32 {
@@ -11,11 +13,27 @@ void showMessageBox(HWND owner, std::string_view text, std::string_view title, U
     MessageBoxW(owner, platform::toUtf16(text).c_str(), platform::toUtf16(title).c_str(), MB_OK | icon);
 }
 
-void endWithFailure(std::string_view what)
+namespace {
+
+[[noreturn]] void endWithMessage(const std::string &text)
 {
-    const std::string text = std::string(what) + " (system error " + std::to_string(GetLastError()) + ").";
     showMessageBox(nullptr, text, "Pictavo", MB_ICONERROR);
     std::exit(EXIT_FAILURE);
+}
+
+} // namespace
+
+void endWithFailure(std::string_view what)
+{
+    endWithMessage(std::string(what) + " (system error " + std::to_string(GetLastError()) + ").");
+}
+
+void endWithFailure(std::string_view what, HRESULT result)
+{
+    // Results are looked up by their hexadecimal form, as 0x8007000E.
+    std::array<char, 11> code{};
+    std::snprintf(code.data(), code.size(), "0x%08lX", static_cast<unsigned long>(result));
+    endWithMessage(std::string(what) + " (error " + code.data() + ").");
 }
 
 WindowsUserMessages::WindowsUserMessages(std::string title) : title_(std::move(title)) {}

@@ -13,8 +13,10 @@ namespace win32 {
 void showMessageBox(HWND owner, std::string_view text, std::string_view title, UINT icon);
 
 // Ends the program after telling the user what the system refused (a window that could not be
-// created, OLE that would not start): nothing sensible can go on without it.
+// created, OLE that would not start): nothing sensible can go on without it. The system's reason
+// is the thread's last error, or the result a COM or OLE call returned.
 [[noreturn]] void endWithFailure(std::string_view what);
+[[noreturn]] void endWithFailure(std::string_view what, HRESULT result);
 
 // The Qt-free logic's messages: OK only, no icon, the program's title as caption, modal to the
 // window the user is working in.
