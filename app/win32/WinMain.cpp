@@ -6,6 +6,7 @@
 #include "MessageBoxes.h"
 #include "MessageLoop.h"
 #include "NativeServices.h"
+#include "ResourceIds.h"
 #include "WebLinkShell.h"
 #include "frmPictavo.h"
 
@@ -17,8 +18,6 @@
 namespace {
 
 constexpr const char *kTitle = "Pictavo";
-// The program icon, an icon resource of pictavo.rc.
-constexpr const wchar_t *kProgramIcon = L"IDI_ICON1";
 
 // OLE on this thread, which drag and drop needs, from before the first window until after the last.
 class OleSession {
@@ -42,8 +41,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 
-    const auto icon = win32::loadIcon(kProgramIcon, GetSystemMetrics(SM_CXICON));
-    const auto smallIcon = win32::loadIcon(kProgramIcon, GetSystemMetrics(SM_CXSMICON));
     const auto native = platform::makeNativeServices();
     win32::WebLinkShell linkShell(*native.shell);
     LinkLauncher links(linkShell);
@@ -52,8 +49,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 
     win32::MessageLoop loop;
     AboutWindowSlot about(loop, links, sysInfo,
-                          {kTitle, PICTAVO_VERSION_MAJOR, PICTAVO_VERSION_MINOR, PICTAVO_VERSION_REVISION}, icon.get());
-    frmPictavo window(loop, icon.get(), smallIcon.get(), [&about] { about.show(); });
+                          {kTitle, PICTAVO_VERSION_MAJOR, PICTAVO_VERSION_MINOR, PICTAVO_VERSION_REVISION});
+    frmPictavo window(loop, PICTAVO_PROGRAM_ICON, [&about] { about.show(); });
     window.create();
     window.show();
     return loop.run();
