@@ -46,18 +46,12 @@ TEST(WindowsRegistry, GetKeyValueDecodesWhatTheRegistryHolds)
 }
 
 // Pictavo.exe, in the folder the tests run in, as Explorer reads it.
-std::wstring programPath()
-{
-    wchar_t path[MAX_PATH];
-    GetFullPathNameW(L"Pictavo.exe", MAX_PATH, path, nullptr);
-    return path;
-}
+constexpr const wchar_t *kProgram = L".\\Pictavo.exe";
 
 TEST(ProgramResources, VersionIsTheProgramsOwn)
 {
-    const std::wstring program = programPath();
-    std::vector<char> info(GetFileVersionInfoSizeW(program.c_str(), nullptr));
-    ASSERT_TRUE(GetFileVersionInfoW(program.c_str(), 0, static_cast<DWORD>(info.size()), info.data()));
+    std::vector<char> info(GetFileVersionInfoSizeW(kProgram, nullptr));
+    ASSERT_TRUE(GetFileVersionInfoW(kProgram, 0, static_cast<DWORD>(info.size()), info.data()));
     VS_FIXEDFILEINFO *fixed = nullptr;
     UINT length = 0;
     ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void **>(&fixed), &length));
@@ -77,26 +71,20 @@ TEST(ProgramResources, VersionIsTheProgramsOwn)
 TEST(ProgramResources, FirstIconGroupIsTheProgramIcon)
 {
     const std::unique_ptr<std::remove_pointer_t<HMODULE>, decltype(&FreeLibrary)> program(
-        LoadLibraryExW(programPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE),
+        LoadLibraryExW(kProgram, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE),
         &FreeLibrary);
     ASSERT_NE(program, nullptr);
     std::vector<BYTE> group;
-    EnumResourceNamesW(
-        program.get(), RT_GROUP_ICON,
-        [](HMODULE module, LPCWSTR type, LPWSTR name, LONG_PTR found) {
-            const HRSRC resource = FindResourceW(module, name, type);
-            const auto *bytes = static_cast<const BYTE *>(LockResource(LoadResource(module, resource)));
-            reinterpret_cast<std::vector<BYTE> *>(found)->assign(bytes, bytes + SizeofResource(module, resource));
-            return FALSE;
-        },
-        reinterpret_cast<LONG_PTR>(&group));
-    // The group's header, then per image: width, height, colour count, a reserved byte, planes
-    // and bits per pixel.
-    ASSERT_GE(group.size(), 20u);
-    EXPECT_EQ(group[4] | group[5] << 8, 1);
-    EXPECT_EQ(group[6], 32);
-    EXPECT_EQ(group[7], 32);
-    EXPECT_EQ(group[12] | group[13] << 8, 8);
+    EnumResourceNamesW(program.get(), RT_GROUP_ICON, [](HMODULE module, LPCWSTR type, LPWSTR name, LONG_PTR found) {
+        const HRSRC resource = FindResourceW(module, name, type);
+        const auto *bytes = static_cast<const BYTE *>(LockResource(LoadResource(module, resource)));
+        reinterpret_cast<std::vector<BYTE> *>(found)->assign(bytes, bytes + SizeofResource(module, resource));
+        return FALSE;
+    }, reinterpret_cast<LONG_PTR>(&group));
+    // After the group's header: its number of images, then the first one's width, height, colour
+    // count (0 for 256), a reserved byte, planes and bits per pixel.
+    ASSERT_GE(group.size(), 14u);
+    EXPECT_EQ(std::vector<BYTE>(group.begin() + 4, group.begin() + 14), (std::vector<BYTE>{1, 0, 32, 32, 0, 0, 1, 0, 8, 0}));
 }
 
 } // namespace

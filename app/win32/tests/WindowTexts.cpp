@@ -1,13 +1,12 @@
 // Reports another program's top-level window as its user sees it, for the checks that drive it:
 //     window_texts TITLE [CLASS]
 // (CLASS tells apart windows of one title, such as a message box, "#32770", and its owner) prints
-// "client WIDTHxHEIGHT", the frame (below), "focus " and the text of the control that has the
-// keyboard focus, then the text of every control in creation order, one per line, in UTF-8. Exit
+// "client WIDTHxHEIGHT", "frame STYLE EXTENDED-STYLE" and "unowned", "hidden-owner" or
+// "shown-owner", "focus " and the text of the control that has the keyboard focus, then the text of every control in creation order, one per line, in UTF-8. Exit
 // status 1 when no window has that title.
 #include "Utf16.h"
 
 #include <string>
-#include <utility>
 #include <windows.h>
 
 namespace {
@@ -28,24 +27,6 @@ std::wstring textOf(HWND window)
     return text;
 }
 
-// "frame", then those of caption, sysmenu, minimizebox, maximizebox, sizing, dialogframe and
-// toolwindow that the window has, then whether it is unowned or has a hidden or a shown owner.
-std::wstring frameOf(HWND window)
-{
-    const auto style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
-    const auto extended = static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE));
-    const std::pair<bool, const wchar_t *> parts[] = {
-        {(style & WS_CAPTION) == WS_CAPTION, L" caption"}, {(style & WS_SYSMENU) != 0, L" sysmenu"},
-        {(style & WS_MINIMIZEBOX) != 0, L" minimizebox"}, {(style & WS_MAXIMIZEBOX) != 0, L" maximizebox"},
-        {(style & WS_THICKFRAME) != 0, L" sizing"},       {(extended & WS_EX_DLGMODALFRAME) != 0, L" dialogframe"},
-        {(extended & WS_EX_TOOLWINDOW) != 0, L" toolwindow"}};
-    std::wstring frame = L"frame";
-    for (const auto &[has, word] : parts)
-        frame += has ? word : L"";
-    const HWND owner = GetWindow(window, GW_OWNER);
-    return frame + (owner == nullptr ? L" unowned" : IsWindowVisible(owner) ? L" shown-owner" : L" hidden-owner");
-}
-
 BOOL CALLBACK printControl(HWND control, LPARAM)
 {
     print(textOf(control));
@@ -62,7 +43,10 @@ int wmain(int argc, wchar_t *argv[])
     RECT client{};
     GetClientRect(window, &client);
     print(L"client " + std::to_wstring(client.right) + L"x" + std::to_wstring(client.bottom));
-    print(frameOf(window));
+    const HWND owner = GetWindow(window, GW_OWNER);
+    print(L"frame " + std::to_wstring(GetWindowLongW(window, GWL_STYLE)) + L" "
+          + std::to_wstring(GetWindowLongW(window, GWL_EXSTYLE))
+          + (owner == nullptr ? L" unowned" : IsWindowVisible(owner) ? L" shown-owner" : L" hidden-owner"));
     GUITHREADINFO thread{};
     thread.cbSize = sizeof thread;
     GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread);

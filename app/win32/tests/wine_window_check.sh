@@ -58,6 +58,14 @@ texts() {
 shows() { texts "$1" | grep -qxF -- "$2"; }
 gone() { ! texts "$1" >/dev/null; }
 expect() { eventually shows "$1" "$2" || fail "'$1' does not show '$2' but:"$'\n'"$(texts "$1")"; }
+# A caption and close box without minimize or maximize box or sizing border; of the extended
+# styles, the dialog frame (1) or not (0), never a tool window; and the window's owner.
+frame_is() {
+    local style extended owner
+    read -r _ style extended owner < <(texts "$1" | grep '^frame ')
+    (((style & 0xC80000) == 0xC80000 && (style & 0x70000) == 0 && (extended & 0x81) == $2)) && [ "$owner" = "$3" ]
+}
+expect_frame() { eventually frame_is "$@" || fail "'$1' has not the frame '${*:2}' but:"$'\n'"$(texts "$1")"; }
 clipboard() { xclip -o -selection clipboard 2>/dev/null || true; }
 holds() { [ "$(clipboard)" = "$1" ]; }
 expect_clipboard() { eventually holds "$1" || fail "the clipboard holds '$(clipboard)', not '$1'"; }
@@ -87,7 +95,7 @@ wine "$program" &
 pid=$!
 window=$(x_window Pictavo)
 expect Pictavo "client 378x229"
-expect Pictavo "frame caption sysmenu unowned"
+expect_frame Pictavo 0 unowned
 expect Pictavo "focus The text in this area will be automatically sent to your clipboard."
 expect Pictavo "           Enjoy!"
 
@@ -130,7 +138,7 @@ about=$(x_window "About Pictavo")
 expect "About Pictavo" "Version 1.0.7"
 expect "About Pictavo" "focus OK"
 # A dialog frame, kept out of the task bar by an owner that is not the main window.
-expect "About Pictavo" "frame caption sysmenu dialogframe hidden-owner"
+expect_frame "About Pictavo" 1 hidden-owner
 # Access keys need Alt: "s" alone presses nothing, so the Tab after it moves on to the icon.
 xdotool key s Tab
 expect "About Pictavo" "focus "
