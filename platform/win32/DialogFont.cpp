@@ -44,12 +44,16 @@ bool fits(HDC dc, const form::Font &font, UINT dpi, std::wstring_view text, SIZE
 {
     const unique_hfont measured = createDialogFont(font, dpi);
     const HGDIOBJ previous = SelectObject(dc, measured.get());
-    // The text may be a tenth wider than measured: it must fit in the width that leaves that room.
-    const LONG roomyWidth = box.cx * 10 / 11;
-    RECT needed{0, 0, roomyWidth, 0};
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    // Elsewhere the face may be a wider one, so the text must fit in a width that leaves a tenth
+    // to spare; a bitmap face at a size of its own is drawn as measured, pixel for pixel.
+    const bool bitmap = (metrics.tmPitchAndFamily & (TMPF_VECTOR | TMPF_TRUETYPE)) == 0;
+    const LONG width = bitmap ? box.cx : box.cx * 10 / 11;
+    RECT needed{0, 0, width, 0};
     DrawTextW(dc, text.data(), static_cast<int>(text.size()), &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
     SelectObject(dc, previous);
-    return needed.right <= roomyWidth && needed.bottom <= box.cy;
+    return needed.right <= width && needed.bottom <= box.cy;
 }
 
 } // namespace

@@ -11,15 +11,19 @@
 
 namespace {
 
-// As the static control wraps it, in a width that leaves a tenth of it to spare.
+// As the static control wraps it, in a width that leaves a tenth of it to spare, but for a bitmap
+// face at a size of its own (MS Sans Serif where the system has it), which is drawn as measured.
 bool fits(HDC dc, const form::Font &font, UINT dpi, const std::string &text, SIZE box)
 {
     const win32::unique_hfont shown = win32::createDialogFont(font, dpi);
     const HGDIOBJ previous = SelectObject(dc, shown.get());
-    RECT needed{0, 0, box.cx * 10 / 11, 0};
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    const LONG width = (metrics.tmPitchAndFamily & (TMPF_VECTOR | TMPF_TRUETYPE)) == 0 ? box.cx : box.cx * 10 / 11;
+    RECT needed{0, 0, width, 0};
     DrawTextW(dc, platform::toUtf16(text).c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
     SelectObject(dc, previous);
-    return needed.right <= box.cx * 10 / 11 && needed.bottom <= box.cy;
+    return needed.right <= width && needed.bottom <= box.cy;
 }
 
 TEST(LabelFonts, FixedTextsFitTheirLabelsAtEveryDpi)
