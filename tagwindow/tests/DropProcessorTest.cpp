@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
 #include <stdexcept>
 
 namespace {
@@ -15,6 +16,7 @@ using Labels = std::array<std::string, 3>;
 
 constexpr std::int32_t kEffectOnEntry = 7;
 const std::string kGifTag = R"(<img src="logo.gif" width="120" height="60" border="0">)";
+const std::string kJpegTag = R"(<img src="photo.gif" width="640" height="480" border="0">)";
 const Labels kBmpRefusal{"Sorry, but BitMaps are not used for HTML display.", "Try dropping in a GIF,", "...or a Jpeg."};
 const Labels kUnknownRefusal{"What kind of file is this?", "Try dropping in a GIF,", "...or a Jpeg."};
 
@@ -35,6 +37,20 @@ protected:
     }
     fs::path gif(const char *name = "logo.gif") { return dir.write(name, testimages::gif(120, 60)); }
     fs::path bmp() { return dir.write("b.bmp", testimages::bmp(7, 8)); }
+    // A JPEG by its content, whatever its name says.
+    fs::path jpeg() { return dir.write("photo.gif", testimages::jfif(640, 480)); }
+
+    // Two files, the first one's clipboard step failing; while its message box is up, something
+    // happens to the window.
+    std::int32_t dropTwoWhileTheFirstBoxIsUp(const std::function<void()> &happens)
+    {
+        clipboardRefuses = true;
+        whileBoxIsUp = [this, happens] {
+            clipboardRefuses = false;
+            happens();
+        };
+        return drop({gif(), jpeg()});
+    }
 
     void setTagText(const std::string &text) override
     {
@@ -55,13 +71,18 @@ protected:
     void showErrorMessage(const std::string &text, const std::string &title) override
     {
         messages.push_back(title + ": " + text);
+        if (whileBoxIsUp)
+            whileBoxIsUp();
     }
     void focusWindow() override { ++focusRequests; }
+    bool windowClosed() const override { return closed; }
 
     TempDir dir;
     DropProcessor processor{*this};
     bool clipboardRefuses = false;
     bool boxFails = false;
+    bool closed = false;
+    std::function<void()> whileBoxIsUp;
     std::string tag = "initial tag";
     Labels labels{"initial name", "initial size", "initial type"};
     std::string clipboard = "initial clipboard";
@@ -79,12 +100,10 @@ TEST_F(DropTest, EachAcceptedFilePublishesItsTagLabelsAndClipboard)
     EXPECT_EQ(labels, (Labels{"File: " + text(dir.path() / "logo.gif"), "File Size: 14 bytes", "File Type: GIF"}));
 
     // The type follows the content, the name keeps its ending; the last file's tag stays.
-    const auto jpeg = dir.write("photo.gif", testimages::jfif(640, 480));
-    EXPECT_EQ(drop({gif("first.gif"), jpeg}), 0);
-    const std::string jpegTag = R"(<img src="photo.gif" width="640" height="480" border="0">)";
-    EXPECT_EQ(tag, jpegTag);
-    EXPECT_EQ(clipboard, jpegTag);
-    EXPECT_EQ(labels, (Labels{"File: " + text(jpeg), "File Size: 116 bytes", "File Type: Jpeg"}));
+    EXPECT_EQ(drop({gif("first.gif"), jpeg()}), 0);
+    EXPECT_EQ(tag, kJpegTag);
+    EXPECT_EQ(clipboard, kJpegTag);
+    EXPECT_EQ(labels, (Labels{"File: " + text(jpeg()), "File Size: 116 bytes", "File Type: Jpeg"}));
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(focusRequests, 3);
     EXPECT_NE(processor.oImageInfo(), nullptr);
@@ -127,6 +146,33 @@ TEST_F(DropTest, FailedStepsShowTheFailureAndHandlingGoesOn)
     EXPECT_EQ(messages.size(), 2u);
     EXPECT_EQ(labels[2], "File Type: GIF");
     EXPECT_EQ(focusRequests, 1);
+}
+
+// A drag passing over the window lets go of its object from inside the box's message loop: the
+// running drop reads the second file through its own object, and the release stands.
+TEST_F(DropTest, ObjectReleasedDuringAMessageBoxStaysTheRunningDropsOwn)
+{
+    EXPECT_EQ(dropTwoWhileTheFirstBoxIsUp([this] { processor.releaseImageInfo(); }), 0);
+    EXPECT_EQ(tag, kJpegTag);
+    EXPECT_EQ(clipboard, kJpegTag);
+    EXPECT_EQ(labels[2], "File Type: Jpeg");
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(focusRequests, 2);
+    EXPECT_EQ(processor.oImageInfo(), nullptr);
+}
+
+// The window closed meanwhile (which lets go of the object too): nothing more is asked of it.
+TEST_F(DropTest, WindowClosedDuringAMessageBoxEndsTheDropQuietly)
+{
+    EXPECT_EQ(dropTwoWhileTheFirstBoxIsUp([this] {
+        closed = true;
+        processor.releaseImageInfo();
+    }),
+              kEffectOnEntry);
+    EXPECT_EQ(tag, kGifTag);
+    EXPECT_EQ(labels[2], "File Type: GIF");
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(focusRequests, 0);
 }
 
 // A file of 2 GiB or more must show its true length, not a wrapped 32-bit one.
