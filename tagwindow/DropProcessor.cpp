@@ -85,6 +85,9 @@ template <typename Step> void DropProcessor::runStep(Step &&step)
 
 void DropProcessor::Form_OLEDragDrop(const std::vector<std::filesystem::path> &Data, std::int32_t &Effect)
 {
+    // Drops still waiting when the window closed have nowhere to go.
+    if (surface_.windowClosed())
+        return;
     const auto image = std::make_shared<clsImageInfo>();
     oImageInfo_ = image;
     Values values;

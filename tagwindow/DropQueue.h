@@ -19,9 +19,6 @@ public:
     // call returns at once, and the running one takes the new drop when the current one is done.
     void handleAll(const std::function<void(const Paths &)> &handle);
 
-    // The window is gone: the drops still waiting have nowhere to go.
-    void clear() { waiting_.clear(); }
-
 private:
     std::deque<Paths> waiting_;
     bool handling_ = false;

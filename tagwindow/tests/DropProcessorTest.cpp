@@ -1,4 +1,5 @@
 #include "DropProcessor.h"
+#include "DropQueue.h"
 
 #include "TempDir.h"
 #include "TestImages.h"
@@ -39,18 +40,6 @@ protected:
     fs::path bmp() { return dir.write("b.bmp", testimages::bmp(7, 8)); }
     // A JPEG by its content, whatever its name says.
     fs::path jpeg() { return dir.write("photo.gif", testimages::jfif(640, 480)); }
-
-    // Two files, the first one's clipboard step failing; while its message box is up, something
-    // happens to the window.
-    std::int32_t dropTwoWhileTheFirstBoxIsUp(const std::function<void()> &happens)
-    {
-        clipboardRefuses = true;
-        whileBoxIsUp = [this, happens] {
-            clipboardRefuses = false;
-            happens();
-        };
-        return drop({gif(), jpeg()});
-    }
 
     void setTagText(const std::string &text) override
     {
@@ -106,7 +95,6 @@ TEST_F(DropTest, EachAcceptedFilePublishesItsTagLabelsAndClipboard)
     EXPECT_EQ(labels, (Labels{"File: " + text(jpeg()), "File Size: 116 bytes", "File Type: Jpeg"}));
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(focusRequests, 3);
-    EXPECT_NE(processor.oImageInfo(), nullptr);
 }
 
 // The first file of another kind ends the drop: the files after it are not examined, the box and
@@ -137,42 +125,45 @@ TEST_F(DropTest, MissingFileShowsOneFailureThenTheRefusal)
     EXPECT_EQ(labels, kUnknownRefusal);
 }
 
-// A step that fails, by a refusal or by throwing, shows the message, and handling goes on.
-TEST_F(DropTest, FailedStepsShowTheFailureAndHandlingGoesOn)
+// A drag over the window (which lets go of the object) or the window's closing happens inside
+// the message box of the first of two files.
+TEST_F(DropTest, ReleaseOrCloseDuringAMessageBoxSparesTheRunningDrop)
 {
     clipboardRefuses = true;
-    boxFails = true;
-    EXPECT_EQ(drop({gif()}), 0);
-    EXPECT_EQ(messages.size(), 2u);
-    EXPECT_EQ(labels[2], "File Type: GIF");
-    EXPECT_EQ(focusRequests, 1);
-}
-
-// A drag passing over the window lets go of its object from inside the box's message loop: the
-// running drop reads the second file through its own object, and the release stands.
-TEST_F(DropTest, ObjectReleasedDuringAMessageBoxStaysTheRunningDropsOwn)
-{
-    EXPECT_EQ(dropTwoWhileTheFirstBoxIsUp([this] { processor.releaseImageInfo(); }), 0);
+    whileBoxIsUp = [this] { clipboardRefuses = false; processor.releaseImageInfo(); };
+    // The drop reads the second file through its own object, and the release stands.
+    EXPECT_EQ(drop({gif(), jpeg()}), 0);
     EXPECT_EQ(tag, kJpegTag);
-    EXPECT_EQ(clipboard, kJpegTag);
+    EXPECT_EQ(processor.oImageInfo(), nullptr);
+
+    // A throwing step's box; once the window is closed, no drop asks anything more of it.
+    boxFails = true;
+    whileBoxIsUp = [this] { closed = true; processor.releaseImageInfo(); };
+    EXPECT_EQ(drop({gif("first.gif"), gif()}), kEffectOnEntry);
+    drop({gif()});
     EXPECT_EQ(labels[2], "File Type: Jpeg");
-    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages.size(), 2u);
     EXPECT_EQ(focusRequests, 2);
     EXPECT_EQ(processor.oImageInfo(), nullptr);
 }
 
-// The window closed meanwhile (which lets go of the object too): nothing more is asked of it.
-TEST_F(DropTest, WindowClosedDuringAMessageBoxEndsTheDropQuietly)
+// Drop "a" runs a message box whose loop delivers drops "b" and "c", each with its wake-up: they
+// follow "a" in the order they came, never inside it.
+TEST(DropQueueTest, DropsArrivingDuringOneFollowItInOrder)
 {
-    EXPECT_EQ(dropTwoWhileTheFirstBoxIsUp([this] {
-        closed = true;
-        processor.releaseImageInfo();
-    }),
-              kEffectOnEntry);
-    EXPECT_EQ(tag, kGifTag);
-    EXPECT_EQ(labels[2], "File Type: GIF");
-    EXPECT_EQ(messages.size(), 1u);
-    EXPECT_EQ(focusRequests, 0);
+    DropQueue queue;
+    std::string events;
+    std::function<void(const DropQueue::Paths &)> handle = [&](const DropQueue::Paths &paths) {
+        events += "<" + paths.front().string();
+        for (auto next = paths.begin() + 1; next != paths.end(); ++next) {
+            queue.add({*next});
+            queue.handleAll(handle);
+        }
+        events += ">";
+    };
+    queue.add({"a", "b", "c"});
+    queue.handleAll(handle);
+    EXPECT_EQ(events, "<a><b><c>");
 }
 
 // A file of 2 GiB or more must show its true length, not a wrapped 32-bit one.

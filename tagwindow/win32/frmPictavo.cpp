@@ -51,7 +51,6 @@ void frmPictavo::onMenuItem(const form::MenuItem &item)
 void frmPictavo::onDestroy()
 {
     RevokeDragDrop(handle());
-    drops_.clear();
     Form_Unload();
 }
 
