@@ -3,6 +3,7 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <utility>
 #include <vector>
 
 // Dropped file lists waiting for the window's own message loop. A drop notification only adds
