@@ -2,7 +2,6 @@
 // System Information launchers with the real registry, shell and processes, and the message loop,
 // which runs until the last window is closed.
 #include "AboutWindowSlot.h"
-#include "Handles.h"
 #include "MessageBoxes.h"
 #include "MessageLoop.h"
 #include "NativeServices.h"
@@ -36,7 +35,6 @@ public:
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
-    const OleSession ole;
     // Buttons and edit boxes in the visual styles of Common Controls 6, which the manifest asks for.
     const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
@@ -51,6 +49,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     AboutWindowSlot about(loop, links, sysInfo,
                           {kTitle, PICTAVO_VERSION_MAJOR, PICTAVO_VERSION_MINOR, PICTAVO_VERSION_REVISION});
     frmPictavo window(loop, PICTAVO_PROGRAM_ICON, [&about] { about.show(); });
+    // Started after the window's object exists, so that it ends first: a COM stub may hold the
+    // window's drop target until OleUninitialize.
+    const OleSession ole;
     window.create();
     window.show();
     return loop.run();
