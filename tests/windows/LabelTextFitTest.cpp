@@ -1,6 +1,5 @@
-// Every fixed text of both windows is wholly visible in its label at the usual display scales,
-// with a tenth of its width to spare for a wider face than the one measured, in the font the
-// window gives that label there; and no label is made smaller than it needs.
+// Every fixed text of both windows is wholly visible in its label at the usual display scales, in
+// the font the window gives that label there; and no label is made smaller than it needs.
 #include "DialogFont.h"
 #include "Dpi.h"
 #include "Utf16.h"
@@ -42,8 +41,7 @@ TEST(LabelFonts, FixedTextsFitTheirLabelsAtEveryDpi)
             const SIZE box{win32::scaled(label.rect.width, dpi), win32::scaled(label.rect.height, dpi)};
             const form::Font font = win32::fittedFont(dc.get(), label.font, dpi, platform::toUtf16(label.text), box);
             EXPECT_TRUE(fits(dc.get(), font, dpi, shown, box)) << name << " at " << dpi << " dpi";
-            form::Font larger = font;
-            larger.points += 72.0 / dpi;
+            const form::Font larger{font.face, font.points + 72.0 / dpi, font.bold, font.underline};
             EXPECT_TRUE(font == label.font || !fits(dc.get(), larger, dpi, label.text, box))
                 << name << " at " << dpi << " dpi is smaller than it needs to be";
         }

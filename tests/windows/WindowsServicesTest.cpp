@@ -81,8 +81,7 @@ TEST(ProgramResources, FirstIconGroupIsTheProgramIcon)
         reinterpret_cast<std::vector<BYTE> *>(found)->assign(bytes, bytes + SizeofResource(module, resource));
         return FALSE;
     }, reinterpret_cast<LONG_PTR>(&group));
-    // After the group's header: its number of images, then the first one's width, height, colour
-    // count (0 for 256), a reserved byte, planes and bits per pixel.
+    // After the header: the number of images, the first one's width, height, colours (0: 256), 0, planes, bits.
     ASSERT_GE(group.size(), 14u);
     EXPECT_EQ(std::vector<BYTE>(group.begin() + 4, group.begin() + 14), (std::vector<BYTE>{1, 0, 32, 32, 0, 0, 1, 0, 8, 0}));
 }

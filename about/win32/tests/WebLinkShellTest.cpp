@@ -10,9 +10,8 @@ namespace {
 
 TEST(WebLinkShell, CompletesOnlyTargetsWithoutScheme)
 {
-    // A colon in the path does not end a scheme, but one right after the host does as the shell
-    // reads it: "pictavo.example:8080" passes as it is, like any target with a scheme. The empty
-    // caption still makes its one call, with nothing to complete.
+    // A colon in the path ends no scheme; one right after the host does, as the shell reads it. The
+    // empty caption still makes its one call, with nothing to complete.
     const std::pair<std::string, std::string> cases[] = {
         {"pictavo.example", "http://pictavo.example"}, {"mail@pictavo.example", "mailto:mail@pictavo.example"},
         {"https://pictavo.example/a", "https://pictavo.example/a"}, {"pictavo.example/a:b", "http://pictavo.example/a:b"},
