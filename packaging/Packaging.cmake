@@ -1,3 +1,9 @@
+# The Windows installer and portable zip: the target pictavo_windows_packages of a cross build.
+if(WIN32)
+    add_subdirectory(packaging/windows)
+    return()
+endif()
+
 # The Debian package, built with `cpack -G DEB` in a build folder (tools/build-deb.sh).
 if(NOT PICTAVO_BUILD_GUI OR NOT UNIX OR APPLE)
     return()
