@@ -1,14 +1,19 @@
 #!/usr/bin/env bash
 # Builds the Windows program for users: a release cross build with MinGW-w64 that writes one
-# statically linked, stripped build/windows-release/Pictavo.exe, which runs on Windows 10 and 11
-# (64-bit) without an installer and without any DLL beside it.
+# statically linked, stripped BUILD_DIR/Pictavo.exe (BUILD_DIR is build/windows-release unless
+# given), which runs on Windows 10 and 11 (64-bit) without an installer and without any DLL beside
+# it. Further arguments are CMake options on top (the test command adds warnings as errors).
+# Usage: tools/build-windows.sh [BUILD_DIR [CMAKE_OPTION...]]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+build_dir=${1:-build/windows-release}
+shift $(($# > 0 ? 1 : 0))
+
 tools/install-deps.sh cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
 
-cmake -S . -B build/windows-release -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DPICTAVO_BUILD_GUI=OFF
-cmake --build build/windows-release --target pictavo_win32
-x86_64-w64-mingw32-strip build/windows-release/Pictavo.exe
-ls -l build/windows-release/Pictavo.exe
+cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DPICTAVO_BUILD_GUI=OFF "$@"
+cmake --build "$build_dir" --target pictavo_win32
+x86_64-w64-mingw32-strip "$build_dir/Pictavo.exe"
+ls -l "$build_dir/Pictavo.exe"
