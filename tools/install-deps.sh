@@ -28,7 +28,7 @@ packaging_packages=(
     dpkg-dev file                     # the Debian package's computed dependencies
     debootstrap                       # the install check in a clean Debian root
     lintian                           # the Debian package's policy check
-    wixl msitools python3-olefile     # the Windows installer: its build, and its summary stream's codes and times
+    wixl python3-olefile              # the Windows installer: its build, and its summary stream's codes and times
     zip                               # the portable Windows zip
 )
 for argument in "$@"; do
