@@ -15,6 +15,12 @@ shift $(($# > 0 ? 1 : 0))
 tools/install-deps.sh cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest \
     wixl python3-olefile zip
 
+# The linker and strip write the time into the program's header: the commit's, not the clock's, so
+# that the program stripped here and the one in the packages, stripped on its own, are the same.
+if [ -z "${SOURCE_DATE_EPOCH:-}" ] && commit_time=$(git log -1 --format=%ct 2>/dev/null); then
+    export SOURCE_DATE_EPOCH=$commit_time
+fi
+
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DPICTAVO_BUILD_GUI=OFF "$@"
 cmake --build "$build_dir" --target pictavo_win32 pictavo_windows_packages
