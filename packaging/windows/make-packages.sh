@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Packs the Windows program into its two release files, written to OUTDIR: the installer
-# Pictavo-VERSION-x64.msi (wixl, from Pictavo.wxs) and the portable Pictavo-VERSION-win64.zip.
-# Both come out byte for byte the same from the same program and version: every time in them is
+# Packs the Windows program, stripped, into its two release files, written to OUTDIR: the
+# installer Pictavo-VERSION-x64.msi (wixl, from Pictavo.wxs) and the portable
+# Pictavo-VERSION-win64.zip. Both come out byte for byte the same from the same program and
+# version: every time in them, also the one strip writes into the program's header, is
 # SOURCE_DATE_EPOCH (else the last commit's time), and the installer's product and package codes
 # are derived from the version.
 # Usage: make-packages.sh PICTAVO.EXE VERSION OUTDIR
@@ -12,13 +13,13 @@ program=$(realpath "$1")
 version=$2
 outdir=$(realpath "$3")
 : "${SOURCE_DATE_EPOCH:=$(git -C "$here" log -1 --format=%ct)}"
-export TZ=UTC
+export SOURCE_DATE_EPOCH TZ=UTC
 
 stage=$(mktemp -d "${TMPDIR:-/tmp}/pictavo-packages.XXXXXX")
 trap 'rm -rf "$stage"' EXIT
 # The files as Windows users get them: text with CRLF line ends, and one time and mode for all,
 # since the cabinet and the zip record both.
-cp "$program" "$stage/Pictavo.exe"
+x86_64-w64-mingw32-strip -o "$stage/Pictavo.exe" "$program"
 cp "$here/../../app/icons/pictavo.ico" "$stage/Pictavo.ico"
 sed 's/$/\r/' "$here/../../LICENSE" >"$stage/LICENSE.txt"
 sed -e "s/@VERSION@/$version/" -e 's/$/\r/' "$here/README.txt" >"$stage/README.txt"
