@@ -10,5 +10,5 @@ packages=("$1"/pictavo_"$2"_*.deb)
 command -v lintian >/dev/null || { echo "SKIP: lintian is not installed (tools/install-deps.sh --packaging)"; exit 77; }
 
 # Informational tags are shown too, but only errors and warnings fail.
-lintian --info --fail-on error,warning "${packages[@]}"
+lintian --display-info --fail-on error,warning "${packages[@]}"
 echo "PASS: lintian finds no error and no warning in ${packages[*]##*/}"
