@@ -37,7 +37,6 @@ public:
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
-    const OleSession ole;
     // Buttons and edit boxes in the visual styles of Common Controls 6, which the manifest asks for.
     const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
@@ -54,6 +53,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     AboutWindowSlot about(loop, links, sysInfo,
                           {kTitle, PICTAVO_VERSION_MAJOR, PICTAVO_VERSION_MINOR, PICTAVO_VERSION_REVISION}, icon.get());
     frmPictavo window(loop, icon.get(), smallIcon.get(), [&about] { about.show(); });
+    // Started after the window's object exists, so that it ends first: a COM stub may hold the
+    // window's drop target until OleUninitialize.
+    const OleSession ole;
     window.create();
     window.show();
     return loop.run();

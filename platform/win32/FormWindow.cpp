@@ -21,6 +21,8 @@ constexpr int kFirstMenuItemId = 2000;
 // Posted when a button gains or loses the focus: the dialog manager restyles the buttons itself
 // while it moves the focus, so the default style is settled once it has done.
 constexpr UINT kSettleDefaultButton = WM_APP + 1;
+// Posted by postWakeUp; it carries nothing, so nothing is lost when it is never delivered.
+constexpr UINT kWakeUp = WM_APP + 2;
 
 // The link pointer, a cursor resource of platform_win32.rc.
 constexpr const wchar_t *kLinkPointer = L"LINK_POINTER";
@@ -193,6 +195,7 @@ LRESULT FormWindow::dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     // style already.
     case DM_GETDEFID: return MAKELRESULT(defaultButtonId(), DC_HASDEFID);
     case kSettleDefaultButton: styleDefaultButton(); return 0;
+    case kWakeUp: onWakeUp(); return 0;
     case WM_DESTROY: onDestroy(); return 0;
     case WM_NCDESTROY: onNcDestroy(); return 0;
     }
@@ -400,6 +403,11 @@ void FormWindow::setDrawing(std::vector<form::Figure> figures)
 {
     drawing_ = std::move(figures);
     InvalidateRect(window_, nullptr, TRUE);
+}
+
+void FormWindow::postWakeUp() const
+{
+    PostMessageW(window_, kWakeUp, 0, 0);
 }
 
 float FormWindow::scaleWidth() const

@@ -50,6 +50,9 @@ protected:
     // The client area's width in the description's units.
     float scaleWidth() const;
     UINT dpi() const { return dpi_; }
+    // Has onWakeUp run from the window's own message queue, after the caller has returned: for
+    // work that must not run where it was asked for, such as inside a drag-and-drop callback.
+    void postWakeUp() const;
 
     // After the controls exist, before the window is first shown.
     virtual void onCreate() {}
@@ -60,6 +63,7 @@ protected:
     // While the window and its controls still exist.
     virtual void onDestroy() {}
     virtual void onDrawItem(const form::Control &, const DRAWITEMSTRUCT &) {}
+    virtual void onWakeUp() {}
 
 private:
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -59,11 +59,16 @@ void frmPictavo::dragOver()
     Form_OLEDragOver();
 }
 
-void frmPictavo::drop(const std::vector<std::filesystem::path> &paths)
+// Inside the OLE drop notification: only the file list is kept, and the window woken for it.
+void frmPictavo::drop(std::vector<std::filesystem::path> paths)
 {
-    // The drop target answers the source itself; what the logic leaves in Effect is its own.
-    std::int32_t Effect = 0;
-    processor_.Form_OLEDragDrop(paths, Effect);
+    drops_.add(std::move(paths));
+    postWakeUp();
+}
+
+void frmPictavo::onWakeUp()
+{
+    drops_.handleAll([this](const std::vector<std::filesystem::path> &paths) { Form_OLEDragDrop(paths); });
 }
 
 void frmPictavo::Form_Load()
@@ -74,6 +79,13 @@ void frmPictavo::Form_Load()
 void frmPictavo::Form_OLEDragOver()
 {
     processor_.releaseImageInfo();
+}
+
+void frmPictavo::Form_OLEDragDrop(const std::vector<std::filesystem::path> &paths)
+{
+    // The drop target has answered the source already; what the logic leaves in Effect is its own.
+    std::int32_t Effect = 0;
+    processor_.Form_OLEDragDrop(paths, Effect);
 }
 
 void frmPictavo::Form_Unload()

@@ -4,8 +4,10 @@
 # drags from an X client bring a GIF, two files at once onto the tag box, a BMP and a file whose
 # name holds "&" and letters outside ASCII; after each accepted file the X clipboard holds the
 # exact tag and the labels show the file's Wine path, while the BMP shows the refusal and leaves
-# the clipboard as it was; "About" > "This Utility" opens "About Pictavo", where Enter on "System
-# Info..." presses that button, which starts the program the registry names, or says it cannot;
+# the clipboard as it was; a missing file's error box takes Enter, and a drop made while it is up
+# follows once it is closed;
+# "About" > "This Utility" opens "About Pictavo", where Enter on "System Info..." presses that
+# button, which starts the program the registry names, or says it cannot;
 # Escape closes the main window while the About window keeps the program running, and Escape
 # there ends it with status 0. Started again at 144 dpi, the window's client area is 567x344.
 # Usage: wine_window_check.sh PICTAVO.EXE WINDOW_TEXTS.EXE XDND_DRAG
@@ -111,6 +113,18 @@ expect Pictavo "Sorry, but BitMaps are not used for HTML display."
 expect Pictavo "Try dropping in a GIF,"
 expect Pictavo "...or a Jpeg."
 holds '<img src="photo.jpg" width="640" height="480" border="0">' || fail "the BMP changed the clipboard to '$(clipboard)'"
+
+# A step that fails in the middle of a drop: a file that is not there has no length. The source
+# is answered at once, not when the "File Processing Error" box is closed (the drag fails
+# otherwise). A drop made while the box is up waits for this one to end: Enter closes the box,
+# this drop ends in its refusal, and then the waiting one publishes its file.
+drop 250 136 gone.gif
+expect "Pictavo|#32770" "File Processing Error"
+drop 250 136 logo.gif
+xdotool key Return
+eventually gone "Pictavo|#32770" || fail "the message box is still open after Enter"
+expect_clipboard '<img src="logo.gif" width="120" height="60" border="0">'
+expect Pictavo "File: $(wine_path logo.gif)"
 
 # The drop logic writes the "&" of a name as an HTML entity; the label shows the name as it is.
 tag='<img src="Café &amp; Crème.gif" width="300" height="2" border="0">'
