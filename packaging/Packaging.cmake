@@ -28,10 +28,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 # dpkg-shlibdeps computes the library dependencies from the program itself.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# What no library link shows: the typeface the windows are laid out in, the opener of the About
-# window's links, and the system information programs that its button looks for.
-# Qt's Wayland plugin, which Debian ships apart from Qt: without it a Wayland desktop shows the
-# window through XWayland.
+# What no library link shows: the typeface the windows are laid out in, Qt's Wayland plugin
+# (Debian ships it apart from Qt; without it a Wayland desktop shows the window through XWayland),
+# the opener of the About window's links, and the system information programs that its button
+# looks for.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, qt6-wayland, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "hardinfo | gnome-system-monitor | mate-system-monitor | kinfocenter")
 
