@@ -154,7 +154,8 @@ TEST(DropQueueTest, DropsArrivingDuringOneFollowItInOrder)
     DropQueue queue;
     std::string events;
     std::function<void(const DropQueue::Paths &)> handle = [&](const DropQueue::Paths &paths) {
-        events += "<" + paths.front().string();
+        events += '<';
+        events += paths.front().string();
         for (auto next = paths.begin() + 1; next != paths.end(); ++next) {
             queue.add({*next});
             queue.handleAll(handle);
