@@ -19,6 +19,7 @@ test_packages=(
     xvfb xauth xdotool x11-utils      # the real-window check (xprop reads the window hints)
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest   # the Windows cross build
     wine wine64                       # running its tests
+    fonts-wine                        # Wine's Tahoma and MS Sans Serif, the faces the Windows windows are laid out in
     libx11-dev xclip                  # the Windows program's window check: an X drag source, the X clipboard
     desktop-file-utils appstream      # validation of the desktop entry and metainfo
     weston qt6-wayland                # the program as a native Wayland client, under a headless compositor

@@ -42,6 +42,9 @@ started=$SECONDS
 # One wine server for the whole run, instead of one started and stopped per test program.
 wineserver --persistent
 wineboot --init >/dev/null 2>&1
+# Wine's own faces (Tahoma, MS Sans Serif: Debian's fonts-wine), which this Wine looks for only
+# in the prefix's font folder.
+[ -d /usr/share/wine/fonts ] && ln -s /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
 echo "Wine prefix ready in $((SECONDS - started)) s"
 
 ctest --test-dir build/windows --output-on-failure -j 2

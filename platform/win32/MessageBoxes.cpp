@@ -13,7 +13,11 @@ void showMessageBox(HWND owner, std::string_view text, std::string_view title, U
 
 void endWithFailure(std::string_view what)
 {
-    const std::string text = std::string(what) + " (system error " + std::to_string(GetLastError()) + ").";
+    endWithMessage(std::string(what) + " (system error " + std::to_string(GetLastError()) + ").");
+}
+
+void endWithMessage(std::string_view text)
+{
     showMessageBox(nullptr, text, "Pictavo", MB_ICONERROR);
     std::exit(EXIT_FAILURE);
 }

@@ -15,6 +15,8 @@ void showMessageBox(HWND owner, std::string_view text, std::string_view title, U
 // Ends the program after telling the user what the system refused (a window that could not be
 // created, OLE that would not start): nothing sensible can go on without it.
 [[noreturn]] void endWithFailure(std::string_view what);
+// Ends the program after showing text, a failure that is not the system's.
+[[noreturn]] void endWithMessage(std::string_view text);
 
 // The Qt-free logic's messages: OK only, no icon, the program's title as caption, modal to the
 // window the user is working in.

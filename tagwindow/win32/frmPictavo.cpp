@@ -15,8 +15,8 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 
 } // namespace
 
-frmPictavo::frmPictavo(win32::MessageLoop &loop, HICON icon, HICON smallIcon, std::function<void()> showAbout)
-    : FormWindow(frmPictavoForm::kWindow, loop), icon_(icon), smallIcon_(smallIcon), showAbout_(std::move(showAbout))
+frmPictavo::frmPictavo(win32::MessageLoop &loop, WORD iconGroup, std::function<void()> showAbout)
+    : FormWindow(frmPictavoForm::kWindow, loop), iconGroup_(iconGroup), showAbout_(std::move(showAbout))
 {
 }
 
@@ -27,7 +27,7 @@ void frmPictavo::create()
 
 void frmPictavo::onCreate()
 {
-    setIcons(icon_, smallIcon_);
+    setIcons(iconGroup_);
     // Registered on the window itself: OLE looks for a target from the window under the pointer
     // up through its parents, so a drop on a control lands here too. Without it the window would
     // be of no use.

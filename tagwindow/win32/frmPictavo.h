@@ -15,9 +15,8 @@
 // message boxes would keep the drag source waiting.
 class frmPictavo : public win32::FormWindow, public DropSurface, private win32::FileDropReceiver {
 public:
-    // showAbout runs when "This Utility" is chosen; the icons are the program's, owned by the
-    // caller and outliving the window.
-    frmPictavo(win32::MessageLoop &loop, HICON icon, HICON smallIcon, std::function<void()> showAbout);
+    // showAbout runs when "This Utility" is chosen; iconGroup is the program icon's resource.
+    frmPictavo(win32::MessageLoop &loop, WORD iconGroup, std::function<void()> showAbout);
 
     // Creates the window, hidden.
     void create();
@@ -45,8 +44,7 @@ private:
     void cmdQuit_Click();
     void mnuAboutThis_Click();
 
-    HICON icon_;
-    HICON smallIcon_;
+    WORD iconGroup_;
     std::function<void()> showAbout_;
     DropProcessor processor_{*this};
     DropQueue drops_;
