@@ -19,8 +19,8 @@ inline constexpr const char *kCopyrightLine = "\u00A9 2026 Pictavo authors";
 inline constexpr form::Rgb kBlack{0, 0, 0};
 inline constexpr form::Rgb kWhite{255, 255, 255};
 inline constexpr form::Rgb kLinkBlue{0, 0, 255};
-inline constexpr form::Font kCaptionFont{.points = 9.75, .bold = true};
-inline constexpr form::Font kLinkFont{.points = 8.25, .underline = true};
+inline constexpr form::Font kCaptionFont{.face = form::Face::MsSansSerif, .points = 9.75, .bold = true};
+inline constexpr form::Font kLinkFont{.face = form::Face::MsSansSerif, .points = 8.25, .underline = true};
 
 inline constexpr std::array kControls{
     form::Control{.name = "picIcon", .kind = form::ControlKind::PictureBox, .rect = {8, 16, 41, 39}, .text = "",

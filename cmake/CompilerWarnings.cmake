@@ -1,9 +1,14 @@
-# Every target of ours builds with the same strict warnings; a warning is a build failure.
+# Every target of ours builds with the same strict warnings. They are errors only where we ask for
+# that (the test command's builds): a user's build must not stop at a warning that a newer or older
+# compiler than ours adds.
+option(PICTAVO_WARNINGS_AS_ERRORS "Treat compiler warnings as errors (the test command's builds)" OFF)
+
 function(pictavo_set_warnings target)
     if(MSVC)
-        target_compile_options(${target} PRIVATE /W4 /WX /permissive-)
+        target_compile_options(${target} PRIVATE /W4 /permissive- $<$<BOOL:${PICTAVO_WARNINGS_AS_ERRORS}>:/WX>)
     else()
-        target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror)
+        target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic
+            $<$<BOOL:${PICTAVO_WARNINGS_AS_ERRORS}>:-Werror>)
     endif()
 endfunction()
 

@@ -40,8 +40,13 @@ struct Rect {
 enum class ControlKind { Label, Link, TextBox, Button, PictureBox };
 enum class Alignment { Left, Centre, Right };
 
-// The system's dialog typeface at a size in points at 96 dpi.
+// The typeface a control's text is shown in: the system's dialog typeface, or MS Sans Serif,
+// which the toolkits stand in for where they lack it.
+enum class Face { Dialog, MsSansSerif };
+
+// A typeface at a size in points at 96 dpi.
 struct Font {
+    Face face = Face::Dialog;
     double points = 8.25;
     bool bold = false;
     bool underline = false;
@@ -64,9 +69,12 @@ struct Control {
     bool defaultAndCancel = false;
     // The position in a control array, whose members share one name; empty for a single control.
     std::optional<std::int16_t> index{};
+    // Its text is set from what the user does (a dropped file's path, size and type), so it is
+    // shown as it comes; every other text is made to fit its control.
+    bool variableText = false;
 };
 
-// Only labels, links and the text box never take the keyboard focus.
+// Labels and links never take the keyboard focus; the text box, buttons and picture boxes do.
 constexpr bool takesFocus(ControlKind kind)
 {
     return kind == ControlKind::TextBox || kind == ControlKind::Button || kind == ControlKind::PictureBox;

@@ -51,6 +51,8 @@ DropProcessor::DropProcessor(DropSurface &surface)
 
 template <typename Step> void DropProcessor::runStep(Step &&step)
 {
+    if (surface_.windowClosed())
+        return;
     bool succeeded = false;
     try {
         if constexpr (std::is_void_v<std::invoke_result_t<Step>>) {
@@ -68,21 +70,25 @@ template <typename Step> void DropProcessor::runStep(Step &&step)
 
 void DropProcessor::Form_OLEDragDrop(const std::vector<std::filesystem::path> &Data, std::int32_t &Effect)
 {
-    oImageInfo_ = std::make_unique<clsImageInfo>();
+    // Drops still waiting when the window closed have nowhere to go.
+    if (surface_.windowClosed())
+        return;
+    const auto image = std::make_shared<clsImageInfo>();
+    oImageInfo_ = image;
     Values values;
     for (const auto &path : Data) {
-        if (!processPath(path, values))
+        if (!processPath(path, *image, values))
             return;
     }
     Effect = 0;
 }
 
-bool DropProcessor::processPath(const std::filesystem::path &path, Values &values)
+bool DropProcessor::processPath(const std::filesystem::path &path, clsImageInfo &image, Values &values)
 {
-    runStep([&] { oImageInfo_->setFilename(path); });
-    runStep([&] { values.typeCode = oImageInfo_->FileType(); });
-    runStep([&] { values.height = oImageInfo_->Height(); });
-    runStep([&] { values.width = oImageInfo_->Width(); });
+    runStep([&] { image.setFilename(path); });
+    runStep([&] { values.typeCode = image.FileType(); });
+    runStep([&] { values.height = image.Height(); });
+    runStep([&] { values.width = image.Width(); });
     runStep([&] {
         const auto length = fileLength(path);
         if (length)
@@ -98,7 +104,7 @@ bool DropProcessor::processPath(const std::filesystem::path &path, Values &value
     default: refuse(values.typeCode); return false;
     }
     publish(path, values);
-    return true;
+    return !surface_.windowClosed();
 }
 
 void DropProcessor::publish(const std::filesystem::path &path, Values &values)

@@ -18,4 +18,7 @@ public:
     // A modal message box with the exclamation icon and one OK button; returns once it is closed.
     virtual void showErrorMessage(const std::string &text, const std::string &title) = 0;
     virtual void focusWindow() = 0;
+    // Whether the main window has been closed, as it can be from inside one of the drop's own
+    // message boxes; the drop then stops without another word.
+    virtual bool windowClosed() const = 0;
 };

@@ -16,14 +16,15 @@ inline constexpr std::array kMenus{form::Menu{"mnuAbout", "About", kAboutItems}}
 
 inline constexpr std::array kControls{
     form::Control{.name = "lblFileName", .kind = form::ControlKind::Label, .rect = {8, 16, 345, 17},
-                  .text = "I always wanted one of these, now I have one... and so do you.", .tabIndex = 5},
+                  .text = "I always wanted one of these, now I have one... and so do you.", .tabIndex = 5,
+                  .variableText = true},
     form::Control{.name = "Label1", .kind = form::ControlKind::Label, .rect = {144, 48, 217, 33},
                   .text = "Drag and drop a GIF or a Jpeg below to get image information and an HTML tag.",
                   .tabIndex = 0, .alignment = form::Alignment::Centre},
     form::Control{.name = "lblFileSize", .kind = form::ControlKind::Label, .rect = {8, 48, 129, 17}, .text = "",
-                  .tabIndex = 4},
+                  .tabIndex = 4, .variableText = true},
     form::Control{.name = "lblFileType", .kind = form::ControlKind::Label, .rect = {8, 80, 121, 17},
-                  .text = "           Enjoy!", .tabIndex = 3},
+                  .text = "           Enjoy!", .tabIndex = 3, .variableText = true},
     form::Control{.name = "cmdQuit", .kind = form::ControlKind::Button, .rect = {16, 128, 81, 25}, .text = "Quit",
                   .tabIndex = 2, .defaultAndCancel = true},
     form::Control{.name = "Label2", .kind = form::ControlKind::Label, .rect = {16, 176, 97, 17},

@@ -1,12 +1,18 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Pictavo in release mode and makes its Debian package,
-# build/package/pictavo_VERSION_ARCH.deb, whose library dependencies dpkg-shlibdeps computes.
+# BUILD_DIR/pictavo_VERSION_ARCH.deb (BUILD_DIR is build/package unless given), whose library
+# dependencies dpkg-shlibdeps computes. Further arguments are CMake options on top of the release
+# configuration.
+# Usage: tools/build-deb.sh [BUILD_DIR [CMAKE_OPTION...]]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+build_dir=${1:-build/package}
+shift $(($# > 0 ? 1 : 0))
+
 tools/install-deps.sh --packaging
 
-cmake -S . -B build/package -G Ninja -DCMAKE_BUILD_TYPE=Release
+tools/configure-release.sh "$build_dir" "$@"
 # The package holds only what the program target installs, so the tests need not be built.
-cmake --build build/package --target pictavo
-(cd build/package && cpack -G DEB)
+cmake --build "$build_dir" --target pictavo
+(cd "$build_dir" && cpack -G DEB)

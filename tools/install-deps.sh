@@ -19,13 +19,18 @@ test_packages=(
     xvfb xauth xdotool x11-utils      # the real-window check (xprop reads the window hints)
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest   # the Windows cross build
     wine wine64                       # running its tests
+    fonts-wine                        # Wine's Tahoma and MS Sans Serif, the faces the Windows windows are laid out in
     libx11-dev xclip                  # the Windows program's window check: an X drag source, the X clipboard
     desktop-file-utils appstream      # validation of the desktop entry and metainfo
+    weston qt6-wayland                # the program as a native Wayland client, under a headless compositor
 )
-# What the Debian package and its clean-root check need: --packaging.
+# What the release files and their checks need: --packaging.
 packaging_packages=(
     dpkg-dev file                     # the Debian package's computed dependencies
     debootstrap                       # the install check in a clean Debian root
+    lintian                           # the Debian package's policy check
+    wixl python3-olefile              # the Windows installer: its build, and its summary stream's codes and times
+    zip                               # the portable Windows zip
 )
 for argument in "$@"; do
     case "$argument" in

@@ -5,6 +5,6 @@ cd "$(dirname "$0")/.."
 
 tools/install-deps.sh
 
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release
+tools/configure-release.sh build/release
 cmake --build build/release --target pictavo
 exec build/release/app/pictavo

@@ -1,18 +1,16 @@
 #include "frmAbout.h"
 
 #include "Dpi.h"
+#include "ResourceIds.h"
 
 #include <string_view>
 
 namespace {
 
-// A fixed dialog frame with a close box and neither minimize nor maximize button; a tool window
-// has no task-bar button.
+// A fixed dialog frame with a caption and close box and neither minimize nor maximize button.
+// The task bar leaves it out because it has an owner (AboutWindowSlot's hidden window).
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-constexpr DWORD kExtendedStyle = WS_EX_TOOLWINDOW | WS_EX_DLGMODALFRAME;
-
-// The window's own icon, an icon resource of about_win32.rc.
-constexpr const wchar_t *kAboutWindowIcon = L"ABOUT_WINDOW";
+constexpr DWORD kExtendedStyle = WS_EX_DLGMODALFRAME;
 
 bool is(const form::Control &control, std::string_view name)
 {
@@ -22,26 +20,28 @@ bool is(const form::Control &control, std::string_view name)
 } // namespace
 
 frmAbout::frmAbout(win32::MessageLoop &loop, LinkLauncher &links, SysInfoLauncher &sysInfo,
-                   const frmAboutForm::ApplicationIdentity &application, HICON programIcon)
-    : FormWindow(frmAboutForm::kWindow, loop),
-      links_(links),
-      sysInfo_(sysInfo),
-      application_(application),
-      programIcon_(programIcon)
+                   const frmAboutForm::ApplicationIdentity &application)
+    : FormWindow(frmAboutForm::kWindow, loop), links_(links), sysInfo_(sysInfo), application_(application)
 {
 }
 
-void frmAbout::create()
+void frmAbout::create(HWND owner)
 {
-    FormWindow::create(kStyle, kExtendedStyle);
+    FormWindow::create(kStyle, kExtendedStyle, owner);
 }
 
 void frmAbout::onCreate()
 {
-    icon_ = win32::loadIcon(kAboutWindowIcon, GetSystemMetricsForDpi(SM_CXICON, dpi()));
-    smallIcon_ = win32::loadIcon(kAboutWindowIcon, GetSystemMetricsForDpi(SM_CXSMICON, dpi()));
-    setIcons(icon_.get(), smallIcon_.get());
+    setIcons(PICTAVO_ABOUT_WINDOW_ICON);
+    onScaled();
     Form_Load();
+}
+
+// picIcon shows the program icon at the icon's size for the dpi.
+void frmAbout::onScaled()
+{
+    const int size = win32::scaled(32, dpi());
+    programIcon_ = win32::loadIcon(PICTAVO_PROGRAM_ICON, size);
 }
 
 void frmAbout::onControl(const form::Control &control, WORD notification)
@@ -54,14 +54,13 @@ void frmAbout::onControl(const form::Control &control, WORD notification)
         lblLinks_Click(control.index.value_or(0));
 }
 
-// picIcon shows the program icon at its top-left corner, at the icon's size for the dpi.
+// picIcon shows the program icon at its top-left corner.
 void frmAbout::onDrawItem(const form::Control &control, const DRAWITEMSTRUCT &item)
 {
     if (!is(control, "picIcon"))
         return;
     FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
-    const int size = win32::scaled(32, dpi());
-    DrawIconEx(item.hDC, item.rcItem.left, item.rcItem.top, programIcon_, size, size, 0, nullptr, DI_NORMAL);
+    DrawIconEx(item.hDC, item.rcItem.left, item.rcItem.top, programIcon_.get(), 0, 0, 0, nullptr, DI_NORMAL);
 }
 
 void frmAbout::Form_Load()

@@ -9,19 +9,20 @@
 
 // The About window on Win32: the program's icon, title and version, a description, a
 // disclaimer, a copyright line, two links and the button that starts the system information
-// program. An owner-less tool window, so it has no task-bar button and the main window can
-// cover it; closing it destroys it.
+// program. A dialog frame, owned by a hidden window so that it has no task-bar button while the
+// main window can still cover it; closing it destroys it.
 class frmAbout : public win32::FormWindow {
 public:
     // Everything passed in is owned by the caller and outlives the window.
     frmAbout(win32::MessageLoop &loop, LinkLauncher &links, SysInfoLauncher &sysInfo,
-             const frmAboutForm::ApplicationIdentity &application, HICON programIcon);
+             const frmAboutForm::ApplicationIdentity &application);
 
-    // Creates the window, hidden, and runs its load steps.
-    void create();
+    // Creates the window, hidden and owned by owner, and runs its load steps.
+    void create(HWND owner);
 
 private:
     void onCreate() override;
+    void onScaled() override;
     void onControl(const form::Control &control, WORD notification) override;
     void onDrawItem(const form::Control &control, const DRAWITEMSTRUCT &item) override;
 
@@ -33,7 +34,5 @@ private:
     LinkLauncher &links_;
     SysInfoLauncher &sysInfo_;
     const frmAboutForm::ApplicationIdentity &application_;
-    HICON programIcon_;
-    win32::unique_hicon icon_;
-    win32::unique_hicon smallIcon_;
+    win32::unique_hicon programIcon_;
 };

@@ -2,10 +2,10 @@
 // System Information launchers with the real registry, shell and processes, and the message loop,
 // which runs until the last window is closed.
 #include "AboutWindowSlot.h"
-#include "Handles.h"
 #include "MessageBoxes.h"
 #include "MessageLoop.h"
 #include "NativeServices.h"
+#include "ResourceIds.h"
 #include "WebLinkShell.h"
 #include "frmPictavo.h"
 
@@ -17,8 +17,6 @@
 namespace {
 
 constexpr const char *kTitle = "Pictavo";
-// The program icon, an icon resource of pictavo.rc.
-constexpr const wchar_t *kProgramIcon = L"IDI_ICON1";
 
 // OLE on this thread, which drag and drop needs, from before the first window until after the last.
 class OleSession {
@@ -37,13 +35,10 @@ public:
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
-    const OleSession ole;
     // Buttons and edit boxes in the visual styles of Common Controls 6, which the manifest asks for.
     const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 
-    const auto icon = win32::loadIcon(kProgramIcon, GetSystemMetrics(SM_CXICON));
-    const auto smallIcon = win32::loadIcon(kProgramIcon, GetSystemMetrics(SM_CXSMICON));
     const auto native = platform::makeNativeServices();
     win32::WebLinkShell linkShell(*native.shell);
     LinkLauncher links(linkShell);
@@ -52,8 +47,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 
     win32::MessageLoop loop;
     AboutWindowSlot about(loop, links, sysInfo,
-                          {kTitle, PICTAVO_VERSION_MAJOR, PICTAVO_VERSION_MINOR, PICTAVO_VERSION_REVISION}, icon.get());
-    frmPictavo window(loop, icon.get(), smallIcon.get(), [&about] { about.show(); });
+                          {kTitle, PICTAVO_VERSION_MAJOR, PICTAVO_VERSION_MINOR, PICTAVO_VERSION_REVISION});
+    frmPictavo window(loop, PICTAVO_PROGRAM_ICON, [&about] { about.show(); });
+    // Started after the window's object exists, so that it ends first: a COM stub may hold the
+    // window's drop target until OleUninitialize.
+    const OleSession ole;
     window.create();
     window.show();
     return loop.run();

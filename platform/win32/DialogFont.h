@@ -3,11 +3,23 @@
 #include "FormDescription.h"
 #include "Handles.h"
 
+#include <string_view>
+
 namespace win32 {
 
-// The system's dialog typeface (the face of the desktop's message font) at the size and style a
-// control description gives. Sizes are points at 96 dpi, so 8.25 pt is 11 pixels there, as on
-// the Qt side, and the text grows with the monitor's dpi exactly as the control geometry does.
+// A control's typeface at the size and style its description gives: the system's dialog
+// typeface (the face of the desktop's message font), or MS Sans Serif where that bitmap face
+// has the size at this dpi and its outline successor, Microsoft Sans Serif, where it has not.
+// Sizes are points at 96 dpi, so 8.25 pt is 11 pixels there, as on the Qt side, and the text
+// grows with the monitor's dpi exactly as the control geometry does.
 unique_hfont createDialogFont(const form::Font &font, UINT dpi);
+
+// The font for a text that must be wholly visible in a box of device pixels at dpi, wrapped at
+// word boundaries as a static control wraps it, with a tenth of its width to spare for a wider
+// face than the one measured (a bitmap face is drawn as measured and needs none): the described
+// font, or where the text does not fit in it the largest smaller size, one pixel at a time, that
+// fits, but no smaller than three quarters of the described size. dc is any device context to
+// measure on.
+form::Font fittedFont(HDC dc, const form::Font &font, UINT dpi, std::wstring_view text, SIZE box);
 
 } // namespace win32

@@ -79,6 +79,7 @@ HRESULT DropTarget::DragLeave()
     return S_OK;
 }
 
+// The source is answered at once; the receiver handles the files later.
 HRESULT DropTarget::Drop(IDataObject *data, DWORD, POINTL, DWORD *effect)
 {
     receiver_.drop(droppedFiles(data));

@@ -12,7 +12,9 @@ public:
     // Something is dragged over the window, or a drag has left it.
     virtual void dragOver() = 0;
     // The local files of a drop in the order the source listed them; empty when it carried none.
-    virtual void drop(const std::vector<std::filesystem::path> &paths) = 0;
+    // Called inside the drop notification, while the source waits for its answer: keep the list
+    // and return, and do the work later from the window's own message queue.
+    virtual void drop(std::vector<std::filesystem::path> paths) = 0;
 
 protected:
     ~FileDropReceiver() = default;
@@ -22,9 +24,10 @@ protected:
 // source that nothing was moved: the program only reads a dropped file, and a source told "move"
 // would delete its original.
 //
-// It lives inside its window's object, which outlives the window, and is registered only while
-// the window exists: RevokeDragDrop, when the window is destroyed, gives back every reference OLE
-// took. Counting references would therefore decide nothing, and AddRef and Release count none.
+// It lives inside its window's object, and is registered only while the window exists.
+// RevokeDragDrop gives back the references OLE took for the window, but after a drag from another
+// process a COM stub may hold one until OLE shuts down; the program therefore keeps the window's
+// object until after OleUninitialize. Outliving every reference, AddRef and Release count none.
 class DropTarget final : public IDropTarget {
 public:
     explicit DropTarget(FileDropReceiver &receiver);

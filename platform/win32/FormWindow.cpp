@@ -7,6 +7,7 @@
 #include "Utf16.h"
 
 #include <algorithm>
+#include <new>
 
 namespace win32 {
 
@@ -21,6 +22,8 @@ constexpr int kFirstMenuItemId = 2000;
 // Posted when a button gains or loses the focus: the dialog manager restyles the buttons itself
 // while it moves the focus, so the default style is settled once it has done.
 constexpr UINT kSettleDefaultButton = WM_APP + 1;
+// Posted by postWakeUp; it carries nothing, so nothing is lost when it is never delivered.
+constexpr UINT kWakeUp = WM_APP + 2;
 
 // The link pointer, a cursor resource of platform_win32.rc.
 constexpr const wchar_t *kLinkPointer = L"LINK_POINTER";
@@ -112,14 +115,14 @@ FormWindow::~FormWindow()
     }
 }
 
-void FormWindow::create(DWORD style, DWORD extendedStyle)
+void FormWindow::create(DWORD style, DWORD extendedStyle, HWND owner)
 {
     style_ = style;
     extendedStyle_ = extendedStyle;
     registerClass();
     const std::wstring className = platform::toUtf16(form_.name);
     if (CreateWindowExW(extendedStyle, className.c_str(), platform::toUtf16(form_.caption).c_str(), style,
-                        CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, createMenu(), GetModuleHandleW(nullptr), this)
+                        CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, owner, createMenu(), GetModuleHandleW(nullptr), this)
         == nullptr)
         endWithFailure(std::string("The window ") + form_.name + " could not be created");
 }
@@ -169,7 +172,16 @@ LRESULT CALLBACK FormWindow::windowProcedure(HWND window, UINT message, WPARAM w
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     auto *self = reinterpret_cast<FormWindow *>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    return self != nullptr ? self->dispatch(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
+    // No exception may unwind into the system's code that called us; the only one to expect is
+    // running out of memory, after which the program cannot go on.
+    try {
+        return self != nullptr ? self->dispatch(message, wParam, lParam)
+                               : DefWindowProcW(window, message, wParam, lParam);
+    } catch (const std::bad_alloc &) {
+        endWithMessage("There is not enough memory for Pictavo to go on.");
+    } catch (...) {
+        endWithMessage("Pictavo met a failure it cannot recover from.");
+    }
 }
 
 LRESULT FormWindow::dispatch(UINT message, WPARAM wParam, LPARAM lParam)
@@ -188,11 +200,19 @@ LRESULT FormWindow::dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         if (const auto *described = describedControl(static_cast<int>(wParam)))
             onDrawItem(*described, *reinterpret_cast<const DRAWITEMSTRUCT *>(lParam));
         return TRUE;
-    case WM_DPICHANGED: onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT *>(lParam)); return 0;
+    // Asked before a move to a monitor of another dpi: the window's size there, so that the
+    // rectangle WM_DPICHANGED then suggests gives the client area its exact scaled size.
+    case WM_GETDPISCALEDSIZE: {
+        const RECT frame = frameAroundClient(LOWORD(wParam));
+        *reinterpret_cast<SIZE *>(lParam) = {frame.right - frame.left, frame.bottom - frame.top};
+        return TRUE;
+    }
+    case WM_DPICHANGED: onNewDpi(HIWORD(wParam), *reinterpret_cast<const RECT *>(lParam)); return 0;
     // The dialog manager asks which button Enter presses, unless the focused one has the default
     // style already.
     case DM_GETDEFID: return MAKELRESULT(defaultButtonId(), DC_HASDEFID);
     case kSettleDefaultButton: styleDefaultButton(); return 0;
+    case kWakeUp: onWakeUp(); return 0;
     case WM_DESTROY: onDestroy(); return 0;
     case WM_NCDESTROY: onNcDestroy(); return 0;
     }
@@ -204,7 +224,12 @@ void FormWindow::onCreateWindow()
     dpi_ = GetDpiForWindow(window_);
     loop_.add(window_);
     createControls();
-    layOut(nullptr);
+    layOutControls();
+    // The description places the client area.
+    const RECT frame = frameAroundClient(dpi_);
+    SetWindowPos(window_, nullptr, scaled(form_.initialPosition.x, dpi_) + frame.left,
+                 scaled(form_.initialPosition.y, dpi_) + frame.top, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     onCreate();
 }
 
@@ -231,26 +256,38 @@ void FormWindow::createControls()
     }
 }
 
-void FormWindow::layOut(const RECT *suggested)
+RECT FormWindow::frameAroundClient(UINT dpi) const
+{
+    RECT frame{0, 0, scaled(form_.clientSize.width, dpi), scaled(form_.clientSize.height, dpi)};
+    AdjustWindowRectExForDpi(&frame, style_, GetMenu(window_) != nullptr, extendedStyle_, dpi);
+    return frame;
+}
+
+void FormWindow::layOutControls()
 {
     // The old fonts stay until every control has its new one.
     const auto oldFonts = std::move(fonts_);
     fonts_.clear();
+    const unique_hdc measuring(CreateCompatibleDC(nullptr));
     for (const auto &described : form_.controls) {
         const HWND child = control(described.name, described.index);
         const form::Rect &rect = described.rect;
         SetWindowPos(child, nullptr, scaled(rect.left, dpi_), scaled(rect.top, dpi_), scaled(rect.width, dpi_),
                      scaled(rect.height, dpi_), SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(described.font)), TRUE);
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(shownFont(measuring.get(), described))), TRUE);
     }
+}
 
-    RECT frame{0, 0, scaled(form_.clientSize.width, dpi_), scaled(form_.clientSize.height, dpi_)};
-    AdjustWindowRectExForDpi(&frame, style_, GetMenu(window_) != nullptr, extendedStyle_, dpi_);
-    // The description places the client area; a dpi change moves the window where the system says.
-    const int left = suggested != nullptr ? suggested->left : scaled(form_.initialPosition.x, dpi_) + frame.left;
-    const int top = suggested != nullptr ? suggested->top : scaled(form_.initialPosition.y, dpi_) + frame.top;
-    SetWindowPos(window_, nullptr, left, top, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+// A fixed text is shown whole, in a smaller size where the face at this dpi is too wide for its
+// control. Labels that take their text at load are fitted to the description's, which is longer.
+form::Font FormWindow::shownFont(HDC dc, const form::Control &described) const
+{
+    const bool fixedText = (described.kind == form::ControlKind::Label || described.kind == form::ControlKind::Link)
+        && !described.variableText;
+    if (!fixedText)
+        return described.font;
+    const SIZE box{scaled(described.rect.width, dpi_), scaled(described.rect.height, dpi_)};
+    return fittedFont(dc, described.font, dpi_, platform::toUtf16(described.text), box);
 }
 
 HFONT FormWindow::fontFor(const form::Font &font)
@@ -342,10 +379,15 @@ void FormWindow::onPaint()
     EndPaint(window_, &paint);
 }
 
-void FormWindow::onDpiChanged(UINT dpi, const RECT &suggested)
+void FormWindow::onNewDpi(UINT dpi, const RECT &suggested)
 {
     dpi_ = dpi;
-    layOut(&suggested);
+    SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    layOutControls();
+    if (iconGroup_ != 0)
+        loadIcons();
+    onScaled();
     InvalidateRect(window_, nullptr, TRUE);
 }
 
@@ -390,16 +432,32 @@ std::string FormWindow::text(HWND window)
     return platform::toUtf8(text);
 }
 
-void FormWindow::setIcons(HICON big, HICON small)
+void FormWindow::setIcons(WORD group)
 {
-    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
-    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+    iconGroup_ = group;
+    loadIcons();
+}
+
+void FormWindow::loadIcons()
+{
+    auto big = loadIcon(iconGroup_, GetSystemMetricsForDpi(SM_CXICON, dpi_));
+    auto small = loadIcon(iconGroup_, GetSystemMetricsForDpi(SM_CXSMICON, dpi_));
+    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
+    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
+    // The old icons go once the window no longer shows them.
+    icon_ = std::move(big);
+    smallIcon_ = std::move(small);
 }
 
 void FormWindow::setDrawing(std::vector<form::Figure> figures)
 {
     drawing_ = std::move(figures);
     InvalidateRect(window_, nullptr, TRUE);
+}
+
+void FormWindow::postWakeUp() const
+{
+    PostMessageW(window_, kWakeUp, 0, 0);
 }
 
 float FormWindow::scaleWidth() const

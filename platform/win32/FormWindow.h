@@ -31,8 +31,9 @@ public:
     FormWindow(const FormWindow &) = delete;
     FormWindow &operator=(const FormWindow &) = delete;
 
-    // Creates the window and its controls, hidden. Ends the program when the system refuses.
-    void create(DWORD style, DWORD extendedStyle);
+    // Creates the window and its controls, hidden, owned by owner if one is given. Ends the
+    // program when the system refuses.
+    void create(DWORD style, DWORD extendedStyle, HWND owner = nullptr);
     // Shows the window and brings it to the front.
     void show();
     bool isOpen() const { return window_ != nullptr; }
@@ -43,13 +44,18 @@ protected:
     HWND control(std::string_view name, std::optional<std::int16_t> index = {}) const;
     static void setText(HWND window, std::string_view text);
     static std::string text(HWND window);
-    void setIcons(HICON big, HICON small);
+    // The window's icons, from an icon group of the program's resources at the sizes for the
+    // window's dpi, and loaded again when that changes.
+    void setIcons(WORD group);
     // What the form draws when it loads, in 96-dpi client coordinates: painted over the line
     // controls on every repaint, so it stays on screen.
     void setDrawing(std::vector<form::Figure> figures);
     // The client area's width in the description's units.
     float scaleWidth() const;
     UINT dpi() const { return dpi_; }
+    // Has onWakeUp run from the window's own message queue, after the caller has returned: for
+    // work that must not run where it was asked for, such as inside a drag-and-drop callback.
+    void postWakeUp() const;
 
     // After the controls exist, before the window is first shown.
     virtual void onCreate() {}
@@ -57,9 +63,12 @@ protected:
     // BN_CLICKED of the default and the cancel button.
     virtual void onControl(const form::Control &, WORD) {}
     virtual void onMenuItem(const form::MenuItem &) {}
+    // After the window was laid out again for a new dpi.
+    virtual void onScaled() {}
     // While the window and its controls still exist.
     virtual void onDestroy() {}
     virtual void onDrawItem(const form::Control &, const DRAWITEMSTRUCT &) {}
+    virtual void onWakeUp() {}
 
 private:
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -69,7 +78,11 @@ private:
     HMENU createMenu();
     void onCreateWindow();
     void createControls();
-    void layOut(const RECT *suggested);
+    // The window's rectangle at dpi around a client area of the described size at the origin.
+    RECT frameAroundClient(UINT dpi) const;
+    void layOutControls();
+    form::Font shownFont(HDC dc, const form::Control &described) const;
+    void loadIcons();
     void onActivate(bool active);
     void onCommand(WORD id, WORD notification);
     int defaultButtonId() const;
@@ -77,7 +90,7 @@ private:
     LRESULT onControlColour(HDC dc, HWND control);
     bool onSetCursor(HWND target) const;
     void onPaint();
-    void onDpiChanged(UINT dpi, const RECT &suggested);
+    void onNewDpi(UINT dpi, const RECT &suggested);
     void onNcDestroy();
 
     const form::Control *describedControl(int id) const;
@@ -92,6 +105,9 @@ private:
     // Where the focus goes when the window is activated.
     HWND focus_ = nullptr;
     std::vector<std::pair<form::Font, unique_hfont>> fonts_;
+    WORD iconGroup_ = 0;
+    unique_hicon icon_;
+    unique_hicon smallIcon_;
     std::vector<std::pair<int, const form::MenuItem *>> menuItems_;
     std::vector<form::Figure> drawing_;
 };

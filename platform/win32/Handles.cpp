@@ -2,10 +2,10 @@
 
 namespace win32 {
 
-unique_hicon loadIcon(const wchar_t *resourceName, int size)
+unique_hicon loadIcon(WORD group, int size)
 {
-    return unique_hicon(
-        static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), resourceName, IMAGE_ICON, size, size, 0)));
+    return unique_hicon(static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(group), IMAGE_ICON, size, size, 0)));
 }
 
 } // namespace win32

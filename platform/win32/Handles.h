@@ -15,11 +15,21 @@ struct GdiObjectDeleter {
 struct IconDeleter {
     void operator()(HICON icon) const { DestroyIcon(icon); }
 };
+struct DcDeleter {
+    void operator()(HDC dc) const { DeleteDC(dc); }
+};
+struct WindowDeleter {
+    void operator()(HWND window) const { DestroyWindow(window); }
+};
 
 using unique_hfont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
 using unique_hicon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
+// A memory device context.
+using unique_hdc = std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter>;
+using unique_hwnd = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDeleter>;
 
-// An icon of the program's resources at a size in device pixels; empty when there is none.
-unique_hicon loadIcon(const wchar_t *resourceName, int size);
+// An icon group of the program's resources (ResourceIds.h) at a size in device pixels; empty
+// when there is none.
+unique_hicon loadIcon(WORD group, int size);
 
 } // namespace win32

@@ -13,16 +13,6 @@ void showMessageBox(HWND owner, std::string_view text, std::string_view title, U
     MessageBoxW(owner, platform::toUtf16(text).c_str(), platform::toUtf16(title).c_str(), MB_OK | icon);
 }
 
-namespace {
-
-[[noreturn]] void endWithMessage(const std::string &text)
-{
-    showMessageBox(nullptr, text, "Pictavo", MB_ICONERROR);
-    std::exit(EXIT_FAILURE);
-}
-
-} // namespace
-
 void endWithFailure(std::string_view what)
 {
     endWithMessage(std::string(what) + " (system error " + std::to_string(GetLastError()) + ").");
@@ -34,6 +24,12 @@ void endWithFailure(std::string_view what, HRESULT result)
     std::array<char, 11> code{};
     std::snprintf(code.data(), code.size(), "0x%08lX", static_cast<unsigned long>(result));
     endWithMessage(std::string(what) + " (error " + code.data() + ").");
+}
+
+void endWithMessage(std::string_view text)
+{
+    showMessageBox(nullptr, text, "Pictavo", MB_ICONERROR);
+    std::exit(EXIT_FAILURE);
 }
 
 WindowsUserMessages::WindowsUserMessages(std::string title) : title_(std::move(title)) {}

@@ -17,6 +17,8 @@ void showMessageBox(HWND owner, std::string_view text, std::string_view title, U
 // is the thread's last error, or the result a COM or OLE call returned.
 [[noreturn]] void endWithFailure(std::string_view what);
 [[noreturn]] void endWithFailure(std::string_view what, HRESULT result);
+// Ends the program after showing text, a failure that is not the system's.
+[[noreturn]] void endWithMessage(std::string_view text);
 
 // The Qt-free logic's messages: OK only, no icon, the program's title as caption, modal to the
 // window the user is working in.

@@ -28,11 +28,28 @@ int MessageLoop::run()
     return static_cast<int>(message.wParam);
 }
 
+namespace {
+
+// The dialog manager takes a character typed on a control that does not want it, a button for
+// one, for an access key, so "s" alone would press "&System Info...". Access keys need Alt, which
+// makes the character WM_SYSCHAR; the plain one goes to the control, which ignores it. Tab,
+// Enter and Escape, below the space, stay the dialog manager's.
+bool isPlainCharacterForAnAccessKey(MSG &message)
+{
+    if (message.message != WM_CHAR || message.wParam < L' ')
+        return false;
+    const LRESULT wanted =
+        SendMessageW(message.hwnd, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&message));
+    return (wanted & DLGC_WANTCHARS) == 0;
+}
+
+} // namespace
+
 bool MessageLoop::isDialogMessage(MSG &message) const
 {
     const HWND topLevel = GetAncestor(message.hwnd, GA_ROOT);
     return topLevel != nullptr && std::ranges::find(windows_, topLevel) != windows_.end()
-        && IsDialogMessageW(topLevel, &message);
+        && !isPlainCharacterForAnAccessKey(message) && IsDialogMessageW(topLevel, &message);
 }
 
 } // namespace win32

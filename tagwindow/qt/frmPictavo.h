@@ -27,6 +27,8 @@ public:
     bool setClipboardText(const std::string &text) override;
     void showErrorMessage(const std::string &text, const std::string &title) override;
     void focusWindow() override;
+    // Closing the window hides it; the object stays until the program ends.
+    bool windowClosed() const override { return !isVisible(); }
 
 signals:
     // "This Utility" was chosen; whoever owns the About window shows it.

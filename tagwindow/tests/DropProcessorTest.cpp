@@ -1,4 +1,5 @@
 #include "DropProcessor.h"
+#include "DropQueue.h"
 
 #include "TempDir.h"
 #include "TestImages.h"
@@ -6,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
 #include <stdexcept>
 
 namespace {
@@ -15,6 +17,7 @@ using Labels = std::array<std::string, 3>;
 
 constexpr std::int32_t kEffectOnEntry = 7;
 const std::string kGifTag = R"(<img src="logo.gif" width="120" height="60" border="0">)";
+const std::string kJpegTag = R"(<img src="photo.gif" width="640" height="480" border="0">)";
 const Labels kBmpRefusal{"Sorry, but BitMaps are not used for HTML display.", "Try dropping in a GIF,", "...or a Jpeg."};
 const Labels kUnknownRefusal{"What kind of file is this?", "Try dropping in a GIF,", "...or a Jpeg."};
 
@@ -35,6 +38,8 @@ protected:
     }
     fs::path gif(const char *name = "logo.gif") { return dir.write(name, testimages::gif(120, 60)); }
     fs::path bmp() { return dir.write("b.bmp", testimages::bmp(7, 8)); }
+    // A JPEG by its content, whatever its name says.
+    fs::path jpeg() { return dir.write("photo.gif", testimages::jfif(640, 480)); }
 
     void setTagText(const std::string &text) override
     {
@@ -55,13 +60,18 @@ protected:
     void showErrorMessage(const std::string &text, const std::string &title) override
     {
         messages.push_back(title + ": " + text);
+        if (whileBoxIsUp)
+            whileBoxIsUp();
     }
     void focusWindow() override { ++focusRequests; }
+    bool windowClosed() const override { return closed; }
 
     TempDir dir;
     DropProcessor processor{*this};
     bool clipboardRefuses = false;
     bool boxFails = false;
+    bool closed = false;
+    std::function<void()> whileBoxIsUp;
     std::string tag = "initial tag";
     Labels labels{"initial name", "initial size", "initial type"};
     std::string clipboard = "initial clipboard";
@@ -84,13 +94,11 @@ TEST_F(DropTest, EachAcceptedFilePublishesItsTagLabelsAndClipboard)
     fs::create_directories(dir.path() / deep);
     const auto jpeg = dir.write((deep / "photo.gif").string(), testimages::jfif(640, 480));
     EXPECT_EQ(drop({gif("first.gif"), jpeg}), 0);
-    const std::string jpegTag = R"(<img src="photo.gif" width="640" height="480" border="0">)";
-    EXPECT_EQ(tag, jpegTag);
-    EXPECT_EQ(clipboard, jpegTag);
+    EXPECT_EQ(tag, kJpegTag);
+    EXPECT_EQ(clipboard, kJpegTag);
     EXPECT_EQ(labels, (Labels{"File: " + text(jpeg), "File Size: 116 bytes", "File Type: Jpeg"}));
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(focusRequests, 3);
-    EXPECT_NE(processor.oImageInfo(), nullptr);
 }
 
 // The first file of another kind ends the drop: the files after it are not examined, the box and
@@ -119,15 +127,48 @@ TEST_F(DropTest, MissingFileShowsOneFailureThenTheRefusal)
     EXPECT_EQ(labels, kUnknownRefusal);
 }
 
-// A step that fails, by a refusal or by throwing, shows the message, and handling goes on.
-TEST_F(DropTest, FailedStepsShowTheFailureAndHandlingGoesOn)
+// A drag over the window (which lets go of the object) or the window's closing happens inside
+// the message box of the first of two files.
+TEST_F(DropTest, ReleaseOrCloseDuringAMessageBoxSparesTheRunningDrop)
 {
     clipboardRefuses = true;
+    whileBoxIsUp = [this] { clipboardRefuses = false; processor.releaseImageInfo(); };
+    // The drop reads the second file through its own object, and the release stands.
+    EXPECT_EQ(drop({gif(), jpeg()}), 0);
+    EXPECT_EQ(tag, kJpegTag);
+    EXPECT_EQ(processor.oImageInfo(), nullptr);
+
+    // A throwing step's box; once the window is closed, no drop asks anything more of it.
     boxFails = true;
-    EXPECT_EQ(drop({gif()}), 0);
+    whileBoxIsUp = [this] { closed = true; processor.releaseImageInfo(); };
+    EXPECT_EQ(drop({gif("first.gif"), gif()}), kEffectOnEntry);
+    drop({gif()});
+    EXPECT_EQ(labels[2], "File Type: Jpeg");
     EXPECT_EQ(messages.size(), 2u);
-    EXPECT_EQ(labels[2], "File Type: GIF");
-    EXPECT_EQ(focusRequests, 1);
+    EXPECT_EQ(focusRequests, 2);
+    EXPECT_EQ(processor.oImageInfo(), nullptr);
+}
+
+// Drop "a" runs a message box whose loop delivers drops "b" and "c", each with its wake-up: they
+// follow "a" in the order they came, never inside it; a later drop "d" is handled all the same.
+TEST(DropQueueTest, DropsArrivingDuringOneFollowItInOrder)
+{
+    DropQueue queue;
+    std::string events;
+    std::function<void(const DropQueue::Paths &)> handle = [&](const DropQueue::Paths &paths) {
+        events += '<';
+        events += paths.front().string();
+        for (auto next = paths.begin() + 1; next != paths.end(); ++next) {
+            queue.add({*next});
+            queue.handleAll(handle);
+        }
+        events += ">";
+    };
+    queue.add({"a", "b", "c"});
+    queue.handleAll(handle);
+    queue.add({"d"});
+    queue.handleAll(handle);
+    EXPECT_EQ(events, "<a><b><c><d>");
 }
 
 // A file of 2 GiB or more must show its true length, not a wrapped 32-bit one.

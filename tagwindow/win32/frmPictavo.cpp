@@ -15,8 +15,8 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 
 } // namespace
 
-frmPictavo::frmPictavo(win32::MessageLoop &loop, HICON icon, HICON smallIcon, std::function<void()> showAbout)
-    : FormWindow(frmPictavoForm::kWindow, loop), icon_(icon), smallIcon_(smallIcon), showAbout_(std::move(showAbout))
+frmPictavo::frmPictavo(win32::MessageLoop &loop, WORD iconGroup, std::function<void()> showAbout)
+    : FormWindow(frmPictavoForm::kWindow, loop), iconGroup_(iconGroup), showAbout_(std::move(showAbout))
 {
 }
 
@@ -27,7 +27,7 @@ void frmPictavo::create()
 
 void frmPictavo::onCreate()
 {
-    setIcons(icon_, smallIcon_);
+    setIcons(iconGroup_);
     // Registered on the window itself: OLE looks for a target from the window under the pointer
     // up through its parents, so a drop on a control lands here too. Without it the window would
     // be of no use.
@@ -59,11 +59,16 @@ void frmPictavo::dragOver()
     Form_OLEDragOver();
 }
 
-void frmPictavo::drop(const std::vector<std::filesystem::path> &paths)
+// Inside the OLE drop notification: only the file list is kept, and the window woken for it.
+void frmPictavo::drop(std::vector<std::filesystem::path> paths)
 {
-    // The drop target answers the source itself; what the logic leaves in Effect is its own.
-    std::int32_t Effect = 0;
-    processor_.Form_OLEDragDrop(paths, Effect);
+    drops_.add(std::move(paths));
+    postWakeUp();
+}
+
+void frmPictavo::onWakeUp()
+{
+    drops_.handleAll([this](const std::vector<std::filesystem::path> &paths) { Form_OLEDragDrop(paths); });
 }
 
 void frmPictavo::Form_Load()
@@ -74,6 +79,13 @@ void frmPictavo::Form_Load()
 void frmPictavo::Form_OLEDragOver()
 {
     processor_.releaseImageInfo();
+}
+
+void frmPictavo::Form_OLEDragDrop(const std::vector<std::filesystem::path> &paths)
+{
+    // The drop target has answered the source already; what the logic leaves in Effect is its own.
+    std::int32_t Effect = 0;
+    processor_.Form_OLEDragDrop(paths, Effect);
 }
 
 void frmPictavo::Form_Unload()

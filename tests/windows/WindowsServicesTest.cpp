@@ -1,7 +1,7 @@
 // What only Windows can show and the program's window check does not: the real registry's rules
 // for the data it hands back, the clipboard while another program holds it, and the program's
-// resources as the version functions read them. The window check starts the System Information
-// program the registry names, through the real registry, file test and process start.
+// resources as Explorer reads them. The window check starts the System Information program the
+// registry names, through the real registry, file test and process start.
 #include "Clipboard.h"
 #include "FakeServices.h"
 #include "SysInfoLauncher.h"
@@ -62,12 +62,13 @@ TEST(Clipboard, WaitsForAClipboardHeldForAMoment)
     DestroyWindow(owner);
 }
 
-TEST(ProgramResources, VersionAndIconAreTheProgramsOwn)
+// Pictavo.exe, in the folder the tests run in, as Explorer reads it.
+constexpr const wchar_t *kProgram = L".\\Pictavo.exe";
+
+TEST(ProgramResources, VersionIsTheProgramsOwn)
 {
-    char self[MAX_PATH];
-    GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::vector<char> info(GetFileVersionInfoSizeA(self, nullptr));
-    ASSERT_TRUE(GetFileVersionInfoA(self, 0, static_cast<DWORD>(info.size()), info.data()));
+    std::vector<char> info(GetFileVersionInfoSizeW(kProgram, nullptr));
+    ASSERT_TRUE(GetFileVersionInfoW(kProgram, 0, static_cast<DWORD>(info.size()), info.data()));
     VS_FIXEDFILEINFO *fixed = nullptr;
     UINT length = 0;
     ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void **>(&fixed), &length));
@@ -80,13 +81,26 @@ TEST(ProgramResources, VersionAndIconAreTheProgramsOwn)
                                    reinterpret_cast<void **>(&text), &length));
         EXPECT_STREQ(text, expected);
     }
-    ICONINFO parts{};
-    ASSERT_TRUE(GetIconInfo(LoadIconA(GetModuleHandleA(nullptr), "IDI_ICON1"), &parts));
-    BITMAP mask{};
-    GetObjectA(parts.hbmMask, sizeof mask, &mask);
-    EXPECT_EQ(mask.bmWidth, 32);
-    DeleteObject(parts.hbmMask);
-    DeleteObject(parts.hbmColor);
+}
+
+// Explorer shows an executable's first icon group: it must be the program icon, one 32 x 32
+// image in 256 colours, not the About window's.
+TEST(ProgramResources, FirstIconGroupIsTheProgramIcon)
+{
+    const std::unique_ptr<std::remove_pointer_t<HMODULE>, decltype(&FreeLibrary)> program(
+        LoadLibraryExW(kProgram, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE),
+        &FreeLibrary);
+    ASSERT_NE(program, nullptr);
+    std::vector<BYTE> group;
+    EnumResourceNamesW(program.get(), RT_GROUP_ICON, [](HMODULE module, LPCWSTR type, LPWSTR name, LONG_PTR found) {
+        const HRSRC resource = FindResourceW(module, name, type);
+        const auto *bytes = static_cast<const BYTE *>(LockResource(LoadResource(module, resource)));
+        reinterpret_cast<std::vector<BYTE> *>(found)->assign(bytes, bytes + SizeofResource(module, resource));
+        return FALSE;
+    }, reinterpret_cast<LONG_PTR>(&group));
+    // After the header: the number of images, the first one's width, height, colours (0: 256), 0, planes, bits.
+    ASSERT_GE(group.size(), 14u);
+    EXPECT_EQ(std::vector<BYTE>(group.begin() + 4, group.begin() + 14), (std::vector<BYTE>{1, 0, 32, 32, 0, 0, 1, 0, 8, 0}));
 }
 
 } // namespace

@@ -10,11 +10,12 @@ namespace {
 
 TEST(WebLinkShell, CompletesOnlyTargetsWithoutScheme)
 {
-    // A colon after the host is a port or a path, not the end of a scheme; the empty caption still
-    // makes its one call, with nothing to complete.
+    // A colon in the path ends no scheme; one right after the host does, as the shell reads it. The
+    // empty caption still makes its one call, with nothing to complete.
     const std::pair<std::string, std::string> cases[] = {
         {"pictavo.example", "http://pictavo.example"}, {"mail@pictavo.example", "mailto:mail@pictavo.example"},
         {"https://pictavo.example/a", "https://pictavo.example/a"}, {"pictavo.example/a:b", "http://pictavo.example/a:b"},
+        {"pictavo.example:8080", "pictavo.example:8080"},
         {"C:\\web\\index.html", "C:\\web\\index.html"}, {"", ""}};
     for (const auto &[caption, target] : cases) {
         RecordingShell shell;

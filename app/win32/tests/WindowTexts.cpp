@@ -1,8 +1,9 @@
 // Reports another program's top-level window as its user sees it, for the checks that drive it:
 //     window_texts TITLE [CLASS]
-// (CLASS tells apart windows of one title, such as a message box, "#32770", and its owner) prints "client WIDTHxHEIGHT", "focus " and the text of the control that has the keyboard focus,
-// then the text of every control in creation order, one per line, in UTF-8. Exit status 1 when
-// no window has that title.
+// (CLASS tells apart windows of one title, such as a message box, "#32770", and its owner) prints
+// "client WIDTHxHEIGHT", "frame STYLE EXTENDED-STYLE" and "unowned", "hidden-owner" or
+// "shown-owner", "focus " and the text of the control that has the keyboard focus, then the text of every control in creation order, one per line, in UTF-8. Exit
+// status 1 when no window has that title.
 #include "Utf16.h"
 
 #include <string>
@@ -42,6 +43,10 @@ int wmain(int argc, wchar_t *argv[])
     RECT client{};
     GetClientRect(window, &client);
     print(L"client " + std::to_wstring(client.right) + L"x" + std::to_wstring(client.bottom));
+    const HWND owner = GetWindow(window, GW_OWNER);
+    print(L"frame " + std::to_wstring(GetWindowLongW(window, GWL_STYLE)) + L" "
+          + std::to_wstring(GetWindowLongW(window, GWL_EXSTYLE))
+          + (owner == nullptr ? L" unowned" : IsWindowVisible(owner) ? L" shown-owner" : L" hidden-owner"));
     GUITHREADINFO thread{};
     thread.cbSize = sizeof thread;
     GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread);

@@ -4,8 +4,10 @@
 # drags from an X client bring a GIF, two files at once onto the tag box, a BMP and a file whose
 # name holds "&" and letters outside ASCII; after each accepted file the X clipboard holds the
 # exact tag and the labels show the file's Wine path, while the BMP shows the refusal and leaves
-# the clipboard as it was; "About" > "This Utility" opens "About Pictavo", where Enter on "System
-# Info..." presses that button, which starts the program the registry names, or says it cannot;
+# the clipboard as it was; a missing file's error box takes Enter, and a drop made while it is up
+# follows once it is closed; "About" > "This Utility" opens "About Pictavo", a dialog frame with
+# a hidden owner, where "s" alone presses nothing and Enter on "System Info..." presses that
+# button, which starts the program the registry names, or says it cannot;
 # Escape closes the main window while the About window keeps the program running, and Escape
 # there ends it with status 0. Started again at 144 dpi, the window's client area is 567x344.
 # Usage: wine_window_check.sh PICTAVO.EXE WINDOW_TEXTS.EXE XDND_DRAG
@@ -32,6 +34,8 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/pictavo-wine-window.XXXXXX")
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C.UTF-8
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
 wineboot --init >/dev/null 2>&1
+# Wine's own faces, as tools/test-windows.sh gives them.
+[ -d /usr/share/wine/fonts ] && ln -s /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
 
 fail() {
     echo "FAIL: $*" >&2
@@ -56,6 +60,14 @@ texts() {
 shows() { texts "$1" | grep -qxF -- "$2"; }
 gone() { ! texts "$1" >/dev/null; }
 expect() { eventually shows "$1" "$2" || fail "'$1' does not show '$2' but:"$'\n'"$(texts "$1")"; }
+# A caption and close box without minimize or maximize box or sizing border; of the extended
+# styles, the dialog frame (1) or not (0), never a tool window; and the window's owner.
+frame_is() {
+    local style extended owner
+    read -r _ style extended owner < <(texts "$1" | grep '^frame ')
+    (((style & 0xC80000) == 0xC80000 && (style & 0x70000) == 0 && (extended & 0x81) == $2)) && [ "$owner" = "$3" ]
+}
+expect_frame() { eventually frame_is "$@" || fail "'$1' has not the frame '${*:2}' but:"$'\n'"$(texts "$1")"; }
 clipboard() { xclip -o -selection clipboard 2>/dev/null || true; }
 holds() { [ "$(clipboard)" = "$1" ]; }
 expect_clipboard() { eventually holds "$1" || fail "the clipboard holds '$(clipboard)', not '$1'"; }
@@ -85,6 +97,7 @@ wine "$program" &
 pid=$!
 window=$(x_window Pictavo)
 expect Pictavo "client 378x229"
+expect_frame Pictavo 0 unowned
 expect Pictavo "focus The text in this area will be automatically sent to your clipboard."
 expect Pictavo "           Enjoy!"
 
@@ -112,6 +125,18 @@ expect Pictavo "Try dropping in a GIF,"
 expect Pictavo "...or a Jpeg."
 holds '<img src="photo.jpg" width="640" height="480" border="0">' || fail "the BMP changed the clipboard to '$(clipboard)'"
 
+# A step that fails in the middle of a drop: a file that is not there has no length. The source
+# is answered at once, not when the "File Processing Error" box is closed (the drag fails
+# otherwise). A drop made while the box is up waits for this one to end: Enter closes the box,
+# this drop ends in its refusal, and then the waiting one publishes its file.
+drop 250 136 gone.gif
+expect "Pictavo|#32770" "File Processing Error"
+drop 250 136 logo.gif
+xdotool key Return
+eventually gone "Pictavo|#32770" || fail "the message box is still open after Enter"
+expect_clipboard '<img src="logo.gif" width="120" height="60" border="0">'
+expect Pictavo "File: $(wine_path logo.gif)"
+
 # The drop logic writes the "&" of a name as an HTML entity; the label shows the name as it is.
 tag='<img src="Café &amp; Crème.gif" width="300" height="2" border="0">'
 drop 250 136 'Café & Crème.gif'
@@ -126,9 +151,15 @@ xdotool key F10 Down Return
 about=$(x_window "About Pictavo")
 expect "About Pictavo" "Version 1.0.7"
 expect "About Pictavo" "focus OK"
-# Enter presses the focused button: from OK past the icon to "System Info...", which finds no
-# System Information program in a fresh Wine prefix and says so; Enter closes that message.
-xdotool key Tab Tab Return
+# A dialog frame, kept out of the task bar by an owner that is not the main window.
+expect_frame "About Pictavo" 1 hidden-owner
+# Access keys need Alt: "s" alone presses nothing, so the Tab after it moves on to the icon.
+xdotool key s Tab
+expect "About Pictavo" "focus "
+gone "Pictavo|#32770" || fail "s alone pressed System Info..."
+# Enter presses the focused button: past the icon to "System Info...", which finds no System
+# Information program in a fresh Wine prefix and says so; Enter closes that message.
+xdotool key Tab Return
 expect "Pictavo|#32770" "System Information Is Unavailable At This Time"
 xdotool key Return
 eventually gone "Pictavo|#32770" || fail "the message box is still open after Enter"
