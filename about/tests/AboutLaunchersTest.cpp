@@ -40,8 +40,6 @@ const LaunchCase kLaunches[] = {
     {"FirstNamesAMissingProgram", MemoryRegistry::text(Tool), Folder, {InFolder}, "", 1},
     // A value of size 0 fails the look-up with a run-time error: no fall-back either.
     {"FirstOfSizeZero", Value{Registry::TypeText, {}}, Folder, {InFolder}, "", 1},
-    // A value of another type counts as found and leaves the found path empty: nothing to start.
-    {"FirstOfAnotherType", Value{2 /* REG_EXPAND_SZ */, {'%', 'x', '%', 0}}, Folder, {InFolder}, "", 1},
     {"SecondWithTheProgram", std::nullopt, Folder, {InFolder}, InFolder + " 1", 2},
     {"SecondWithoutTheProgram", std::nullopt, Folder, {}, "", 2},
     {"Neither", std::nullopt, std::nullopt, {}, "", 2},
