@@ -13,8 +13,8 @@ public:
 
     virtual ~ProcessStarter() = default;
 
-    // Throws RuntimeError (FileNotFound) when the program cannot be started.
-    virtual void start(const std::string &command, std::int32_t windowStyle) = 0;
+    // Starts the program at the path. Throws RuntimeError (FileNotFound) when it cannot be started.
+    virtual void start(const std::string &program, std::int32_t windowStyle) = 0;
 };
 
 } // namespace platform

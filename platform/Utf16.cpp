@@ -4,15 +4,29 @@
 
 namespace platform {
 
+namespace {
+
+std::wstring widen(UINT codePage, std::string_view bytes)
+{
+    if (bytes.empty())
+        return {};
+    const int inputLength = static_cast<int>(bytes.size());
+    const int length = MultiByteToWideChar(codePage, 0, bytes.data(), inputLength, nullptr, 0);
+    std::wstring text(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(codePage, 0, bytes.data(), inputLength, text.data(), length);
+    return text;
+}
+
+} // namespace
+
 std::wstring toUtf16(std::string_view utf8)
 {
-    if (utf8.empty())
-        return {};
-    const int inputLength = static_cast<int>(utf8.size());
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), inputLength, nullptr, 0);
-    std::wstring text(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), inputLength, text.data(), length);
-    return text;
+    return widen(CP_UTF8, utf8);
+}
+
+std::wstring ansiToUtf16(std::string_view ansi)
+{
+    return widen(CP_ACP, ansi);
 }
 
 std::string toUtf8(std::wstring_view utf16)

@@ -11,4 +11,7 @@ namespace platform {
 std::wstring toUtf16(std::string_view utf8);
 std::string toUtf8(std::wstring_view utf16);
 
+// Text from the system's ANSI functions (the registry's A calls), in the ANSI code page.
+std::wstring ansiToUtf16(std::string_view ansi);
+
 } // namespace platform

@@ -1,5 +1,6 @@
 #include "DropProcessor.h"
 
+#include "FileLength.h"
 #include "ImageTag.h"
 #include "ParseFileName.h"
 
@@ -18,22 +19,6 @@ std::string pathText(const std::filesystem::path &path)
 {
     const auto text = path.u8string();
     return {text.begin(), text.end()};
-}
-
-// Only a path where nothing exists fails the length step. A folder, a pipe, a socket or a device
-// is there but has no length worth reporting: 0, found without opening it, so it never blocks.
-std::optional<std::uintmax_t> fileLength(const std::filesystem::path &path)
-{
-    std::error_code error;
-    const auto status = std::filesystem::status(path, error);
-    if (!std::filesystem::exists(status))
-        return std::nullopt;
-    if (!std::filesystem::is_regular_file(status))
-        return 0;
-    const auto length = std::filesystem::file_size(path, error);
-    if (error)
-        return std::nullopt;
-    return length;
 }
 
 const char *refusalLine(std::int32_t typeCode)

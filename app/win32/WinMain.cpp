@@ -23,8 +23,8 @@ class OleSession {
 public:
     OleSession()
     {
-        if (FAILED(OleInitialize(nullptr)))
-            win32::endWithFailure("OLE could not be started");
+        if (const HRESULT result = OleInitialize(nullptr); FAILED(result))
+            win32::endWithFailure("OLE could not be started", result);
     }
     ~OleSession() { OleUninitialize(); }
     OleSession(const OleSession &) = delete;

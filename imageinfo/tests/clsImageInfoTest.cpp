@@ -7,7 +7,14 @@
 
 #include <algorithm>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include "ExtendedLengthPath.h"
+
+#include <memory>
+#include <windows.h>
+
+using OwnedHandle = std::unique_ptr<void, decltype(&CloseHandle)>;
+#else
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -193,6 +200,9 @@ TEST(ImageInfoStateTest, UnreadablePathsAreUnknownWithoutWaiting)
         paths.push_back(dir.write("locked.gif", gif(300, 2)));
         std::filesystem::permissions(paths.back(), std::filesystem::perms::none);
     }
+#else
+    paths.emplace_back(LR"(\\.\pipe\pictavo-test)");
+    const OwnedHandle server(CreateNamedPipeW(paths.back().c_str(), PIPE_ACCESS_DUPLEX, 0, 1, 0, 0, 0, nullptr), &CloseHandle);
 #endif
     for (const auto &path : paths) {
         clsImageInfo info;
@@ -224,5 +234,26 @@ TEST(ImageInfoStateTest, BytesReadStayBoundedOnLargeAndHostileFiles)
         EXPECT_LT(info.bytesRead(), 4096u);
     }
 }
+
+#ifdef _WIN32
+// Sync clients and backup tools hold files open for writing and deleting: read all the same.
+TEST(ImageInfoStateTest, FileHeldOpenWithDeleteAccessIsRead)
+{
+    const TempDir dir;
+    clsImageInfo info;
+    info.setFilename(dir.write("held.gif", gif(300, 2)));
+    const DWORD shareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    const OwnedHandle holder(
+        CreateFileW(info.Filename().c_str(), GENERIC_WRITE | DELETE, shareAll, nullptr, OPEN_EXISTING, 0, nullptr), &CloseHandle);
+    ASSERT_NE(holder.get(), INVALID_HANDLE_VALUE);
+    EXPECT_EQ(info.FileType(), clsImageInfo::kGif);
+}
+
+// Files are opened by their \\?\ form: a drive's by every test under Windows, a network path's here.
+TEST(ImageInfoStateTest, NetworkPathIsOpenedInTheUncForm)
+{
+    EXPECT_EQ(extendedLengthPath(LR"(\\server\share\d\..\f.gif)"), LR"(\\?\UNC\server\share\f.gif)");
+}
+#endif
 
 } // namespace

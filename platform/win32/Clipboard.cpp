@@ -36,12 +36,23 @@ unique_hglobal globalCopy(std::wstring_view text)
     return memory;
 }
 
+bool openClipboard(HWND owner, const ClipboardPatience &patience)
+{
+    for (int attempt = 1;; ++attempt) {
+        if (OpenClipboard(owner))
+            return true;
+        if (attempt >= patience.attempts)
+            return false;
+        patience.pause();
+    }
+}
+
 } // namespace
 
-bool setClipboardText(HWND owner, std::wstring_view text)
+bool setClipboardText(HWND owner, std::wstring_view text, const ClipboardPatience &patience)
 {
     unique_hglobal memory = globalCopy(text);
-    if (!memory || !OpenClipboard(owner))
+    if (!memory || !openClipboard(owner, patience))
         return false;
     const OpenedClipboard opened;
     // Only the owner of an emptied clipboard may put data on it.

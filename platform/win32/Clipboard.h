@@ -1,12 +1,20 @@
 #pragma once
 
+#include <functional>
 #include <string_view>
 #include <windows.h>
 
 namespace win32 {
 
+// How long to wait for a clipboard that another program holds: clipboard managers and history
+// tools open it for a moment after every change. By default about a second, in short pauses.
+struct ClipboardPatience {
+    int attempts = 50;
+    std::function<void()> pause = [] { Sleep(20); };
+};
+
 // Replaces the clipboard's content with the text as CF_UNICODETEXT, owned by owner. False when
-// the clipboard could not be opened (another program holds it) or did not take the text.
-bool setClipboardText(HWND owner, std::wstring_view text);
+// the clipboard stayed held by another program for every attempt, or did not take the text.
+bool setClipboardText(HWND owner, std::wstring_view text, const ClipboardPatience &patience = {});
 
 } // namespace win32

@@ -2,6 +2,8 @@
 
 #include "Utf16.h"
 
+#include <array>
+#include <cstdio>
 #include <cstdlib>
 
 namespace win32 {
@@ -14,6 +16,14 @@ void showMessageBox(HWND owner, std::string_view text, std::string_view title, U
 void endWithFailure(std::string_view what)
 {
     endWithMessage(std::string(what) + " (system error " + std::to_string(GetLastError()) + ").");
+}
+
+void endWithFailure(std::string_view what, HRESULT result)
+{
+    // Results are looked up by their hexadecimal form, as 0x8007000E.
+    std::array<char, 11> code{};
+    std::snprintf(code.data(), code.size(), "0x%08lX", static_cast<unsigned long>(result));
+    endWithMessage(std::string(what) + " (error " + code.data() + ").");
 }
 
 void endWithMessage(std::string_view text)

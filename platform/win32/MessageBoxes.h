@@ -13,8 +13,10 @@ namespace win32 {
 void showMessageBox(HWND owner, std::string_view text, std::string_view title, UINT icon);
 
 // Ends the program after telling the user what the system refused (a window that could not be
-// created, OLE that would not start): nothing sensible can go on without it.
+// created, OLE that would not start): nothing sensible can go on without it. The system's reason
+// is the thread's last error, or the result a COM or OLE call returned.
 [[noreturn]] void endWithFailure(std::string_view what);
+[[noreturn]] void endWithFailure(std::string_view what, HRESULT result);
 // Ends the program after showing text, a failure that is not the system's.
 [[noreturn]] void endWithMessage(std::string_view text);
 

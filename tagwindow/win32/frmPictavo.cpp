@@ -31,8 +31,8 @@ void frmPictavo::onCreate()
     // Registered on the window itself: OLE looks for a target from the window under the pointer
     // up through its parents, so a drop on a control lands here too. Without it the window would
     // be of no use.
-    if (FAILED(RegisterDragDrop(handle(), &dropTarget_)))
-        win32::endWithFailure("The main window could not accept dropped files");
+    if (const HRESULT result = RegisterDragDrop(handle(), &dropTarget_); FAILED(result))
+        win32::endWithFailure("The main window could not accept dropped files", result);
     Form_Load();
 }
 

@@ -1,7 +1,8 @@
 // What only Windows can show and the program's window check does not: the real registry's rules
-// for the data it hands back, and the program's resources as Explorer reads them.
-// The window check starts the System Information program the registry names, through the real
-// registry, file test and process start.
+// for the data it hands back, the clipboard while another program holds it, and the program's
+// resources as Explorer reads them. The window check starts the System Information program the
+// registry names, through the real registry, file test and process start.
+#include "Clipboard.h"
 #include "FakeServices.h"
 #include "SysInfoLauncher.h"
 #include "WindowsRegistry.h"
@@ -31,7 +32,6 @@ TEST(WindowsRegistry, GetKeyValueDecodesWhatTheRegistryHolds)
     SysInfoLauncher launcher(registry, files, files, messages);
 
     const std::pair<MemoryRegistry::Value, std::string> cases[] = {
-        {MemoryRegistry::text("ab"), "ab"},
         {MemoryRegistry::text(std::string(1023, 'a')), std::string(1023, 'a')},
         {MemoryRegistry::text(std::string(1024, 'a')), ""},
         {{REG_DWORD, {0x05, 0x01, 0x00, 0x00}}, "&h000105"},
@@ -43,6 +43,21 @@ TEST(WindowsRegistry, GetKeyValueDecodesWhatTheRegistryHolds)
         EXPECT_EQ(value, expected);
     }
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, key.c_str());
+}
+
+// Held by an opener without the program's window, let go at the second pause: 2 attempts fail, 3 do not.
+TEST(Clipboard, WaitsForAClipboardHeldForAMoment)
+{
+    const HWND owner = CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    int pauses = 0;
+    const auto pause = [&] {
+        if (++pauses == 2)
+            CloseClipboard();
+    };
+    EXPECT_FALSE(win32::setClipboardText(owner, L"<img>", {2, pause}));
+    EXPECT_EQ(pauses, 1);
+    EXPECT_TRUE(win32::setClipboardText(owner, L"<img>", {3, pause}));
 }
 
 // Pictavo.exe, in the folder the tests run in, as Explorer reads it.

@@ -166,7 +166,9 @@ eventually gone "Pictavo|#32770" || fail "the message box is still open after En
 expect "About Pictavo" "focus &System Info..."
 
 # Where the registry names the program, the button starts it through the real registry, file
-# test and process start: the first location's path as it stands (Wine's Notepad); without it,
+# test and process start: the first location's path as it stands (a copy of Wine's Notepad, in a
+# folder whose name has a space and a letter outside ASCII: the path is the program, so the
+# C:\Común.exe planted beside it never runs, and it is read in the ANSI code page); without it,
 # the MSINFO32.EXE in the second location's folder (a copy of this program), unless that file is
 # hidden.
 reg() { wine reg "$@" /f >/dev/null 2>&1 || fail "reg $*"; }
@@ -182,7 +184,10 @@ expect_started() {
     wine taskkill /f /im "$4" >/dev/null 2>&1
     eventually windows "$2" $(($3 - 1)) || fail "the started program does not end"
 }
-reg add 'HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO' /v PATH /d 'C:\windows\notepad.exe'
+mkdir "$WINEPREFIX/drive_c/Común Files"
+cp "$WINEPREFIX/drive_c/windows/notepad.exe" "$WINEPREFIX/drive_c/Común Files/"
+cp "$program" "$WINEPREFIX/drive_c/Común.exe"
+reg add 'HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO' /v PATH /d 'C:\Común Files\notepad.exe'
 expect_started first "Untitled - Notepad" 1 notepad.exe
 reg delete 'HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO'
 mkdir "$WINEPREFIX/drive_c/msinfo"
