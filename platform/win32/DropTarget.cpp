@@ -1,5 +1,7 @@
 #include "DropTarget.h"
 
+#include "MessageBoxes.h"
+
 #include <shellapi.h>
 
 namespace win32 {
@@ -79,10 +81,15 @@ HRESULT DropTarget::DragLeave()
     return S_OK;
 }
 
-// The source is answered at once; the receiver handles the files later.
+// The source is answered at once; the receiver handles the files later. Copying the list is the
+// one thing here that can throw (out of memory), and no exception may reach OLE.
 HRESULT DropTarget::Drop(IDataObject *data, DWORD, POINTL, DWORD *effect)
 {
-    receiver_.drop(droppedFiles(data));
+    try {
+        receiver_.drop(droppedFiles(data));
+    } catch (...) {
+        endWithCurrentException();
+    }
     *effect = DROPEFFECT_NONE;
     return S_OK;
 }

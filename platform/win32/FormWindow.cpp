@@ -7,7 +7,6 @@
 #include "Utf16.h"
 
 #include <algorithm>
-#include <new>
 
 namespace win32 {
 
@@ -172,15 +171,11 @@ LRESULT CALLBACK FormWindow::windowProcedure(HWND window, UINT message, WPARAM w
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     auto *self = reinterpret_cast<FormWindow *>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    // No exception may unwind into the system's code that called us; the only one to expect is
-    // running out of memory, after which the program cannot go on.
     try {
         return self != nullptr ? self->dispatch(message, wParam, lParam)
                                : DefWindowProcW(window, message, wParam, lParam);
-    } catch (const std::bad_alloc &) {
-        endWithMessage("There is not enough memory for Pictavo to go on.");
     } catch (...) {
-        endWithMessage("Pictavo met a failure it cannot recover from.");
+        endWithCurrentException();
     }
 }
 

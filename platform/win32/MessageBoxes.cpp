@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <new>
 
 namespace win32 {
 
@@ -30,6 +31,18 @@ void endWithMessage(std::string_view text)
 {
     showMessageBox(nullptr, text, "Pictavo", MB_ICONERROR);
     std::exit(EXIT_FAILURE);
+}
+
+void endWithCurrentException()
+{
+    // Running out of memory is the only failure to expect there; after it the program cannot go on.
+    try {
+        throw;
+    } catch (const std::bad_alloc &) {
+        endWithMessage("There is not enough memory for Pictavo to go on.");
+    } catch (...) {
+        endWithMessage("Pictavo met a failure it cannot recover from.");
+    }
 }
 
 WindowsUserMessages::WindowsUserMessages(std::string title) : title_(std::move(title)) {}

@@ -19,6 +19,9 @@ void showMessageBox(HWND owner, std::string_view text, std::string_view title, U
 [[noreturn]] void endWithFailure(std::string_view what, HRESULT result);
 // Ends the program after showing text, a failure that is not the system's.
 [[noreturn]] void endWithMessage(std::string_view text);
+// Ends the program for the exception being handled, which reached a boundary no C++ exception may
+// cross: a window procedure or a COM method, called from the system's code. Only from a catch block.
+[[noreturn]] void endWithCurrentException();
 
 // The Qt-free logic's messages: OK only, no icon, the program's title as caption, modal to the
 // window the user is working in.
