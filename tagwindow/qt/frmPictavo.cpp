@@ -140,16 +140,25 @@ void frmPictavo::dragLeaveEvent(QDragLeaveEvent *event)
     event->accept();
 }
 
+// The drop itself only takes the file list: the drag source waits for this event's answer, and the
+// work, with any message box it shows, runs once the event loop is back, from the window's queue.
 void frmPictavo::dropEvent(QDropEvent *event)
 {
-    const auto paths = event->mimeData() != nullptr ? droppedFilePaths(*event->mimeData())
-                                                    : std::vector<std::filesystem::path>{};
-    std::int32_t Effect = 0;
-    processor_.Form_OLEDragDrop(paths, Effect);
+    drops_.add(event->mimeData() != nullptr ? droppedFilePaths(*event->mimeData())
+                                            : std::vector<std::filesystem::path>{});
+    QMetaObject::invokeMethod(this, &frmPictavo::handleDrops, Qt::QueuedConnection);
     // Whatever the drop logic leaves in Effect, the program never copies, moves or links a
     // dropped file, and the drag source must not act as if it had (a move would delete it).
     event->setDropAction(Qt::IgnoreAction);
     event->accept();
+}
+
+void frmPictavo::handleDrops()
+{
+    drops_.handleAll([this](const std::vector<std::filesystem::path> &paths) {
+        std::int32_t Effect = 0;
+        processor_.Form_OLEDragDrop(paths, Effect);
+    });
 }
 
 void frmPictavo::keyPressEvent(QKeyEvent *event)

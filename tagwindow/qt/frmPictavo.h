@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DropProcessor.h"
+#include "DropQueue.h"
 #include "DropSurface.h"
 
 #include <QMainWindow>
@@ -48,6 +49,8 @@ private:
     void buildControls();
     template <typename Control> Control *control(const char *name) const;
 
+    void handleDrops();
+
     void Form_Load();
     void Form_OLEDragOver();
     void Form_Unload();
@@ -56,6 +59,7 @@ private:
 
     MessageBoxService &messages_;
     DropProcessor processor_{*this};
+    DropQueue drops_;
     PersistentCanvas *client_ = nullptr;
     QLabel *lblFileName_ = nullptr;
     QLabel *lblFileSize_ = nullptr;

@@ -42,6 +42,8 @@ Qt::DropAction dropFiles(QWidget *target, const QList<QUrl> &urls)
     QApplication::sendEvent(target, &enter);
     QDropEvent drop(QPointF(centre), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &drop);
+    // The window handles the files it was given once its event loop runs.
+    QApplication::sendPostedEvents(target->window(), QEvent::MetaCall);
     return drop.isAccepted() ? drop.dropAction() : Qt::MoveAction;
 }
 
