@@ -12,6 +12,10 @@ shift $(($# > 0 ? 1 : 0))
 
 tools/install-deps.sh --packaging
 
+# The package records the modes of the folders the install step creates, and those follow the
+# umask: one that lets the group write (002, common on desktops) gives folders Debian refuses.
+umask 022
+
 tools/configure-release.sh "$build_dir" "$@"
 # The package holds only what the program target installs, so the tests need not be built.
 cmake --build "$build_dir" --target pictavo

@@ -18,7 +18,8 @@ namespace {
 
 constexpr const char *kTitle = "Pictavo";
 
-// OLE on this thread, which drag and drop needs, from before the first window until after the last.
+// OLE on this thread, which drag and drop needs, from before the main window is created until
+// after it is destroyed.
 class OleSession {
 public:
     OleSession()

@@ -21,7 +21,8 @@ constexpr int kFirstMenuItemId = 2000;
 // Posted when a button gains or loses the focus: the dialog manager restyles the buttons itself
 // while it moves the focus, so the default style is settled once it has done.
 constexpr UINT kSettleDefaultButton = WM_APP + 1;
-// Posted by postWakeUp; it carries nothing, so nothing is lost when it is never delivered.
+// Posted by postWakeUp. It carries nothing: what it wakes the window for waits in the window's own
+// queue, and when a wake-up cannot be posted (a full message queue) the next one takes that too.
 constexpr UINT kWakeUp = WM_APP + 2;
 
 // The link pointer, a cursor resource of platform_win32.rc.

@@ -168,6 +168,13 @@ TEST(DropQueueTest, DropsArrivingDuringOneFollowItInOrder)
     queue.add({"d"});
     queue.handleAll(handle);
     EXPECT_EQ(events, "<a><b><c><d>");
+
+    // A drop that throws leaves the queue ready for the next.
+    queue.add({"x"});
+    EXPECT_THROW(queue.handleAll([](const DropQueue::Paths &) { throw std::runtime_error("x"); }), std::runtime_error);
+    queue.add({"e"});
+    queue.handleAll(handle);
+    EXPECT_EQ(events, "<a><b><c><d><e>");
 }
 
 // A file of 2 GiB or more must show its true length, not a wrapped 32-bit one.

@@ -2,8 +2,9 @@
 //     window_texts TITLE [CLASS]
 // (CLASS tells apart windows of one title, such as a message box, "#32770", and its owner) prints
 // "client WIDTHxHEIGHT", "frame STYLE EXTENDED-STYLE" and "unowned", "hidden-owner" or
-// "shown-owner", "focus " and the text of the control that has the keyboard focus, then the text of every control in creation order, one per line, in UTF-8. Exit
-// status 1 when no window has that title.
+// "shown-owner", "focus " and the text of the control that has the keyboard focus, then the text
+// of every control in creation order, one per line, in UTF-8. Exit status 1 when no window has
+// that title.
 #include "Utf16.h"
 
 #include <string>
