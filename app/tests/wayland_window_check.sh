@@ -8,29 +8,15 @@ set -euo pipefail
 
 program=$(realpath "$1")
 
-skip() {
-    echo "SKIP: $*"
-    exit 77
-}
+source "$(dirname "$(realpath "$0")")/../../tests/support/check.sh"
 command -v weston >/dev/null || skip "weston is not installed (tools/install-deps.sh --tests)"
 ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 ||
     skip "Qt's Wayland plugin is not installed (Debian package qt6-wayland)"
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
 work=$(mktemp -d "${TMPDIR:-/tmp}/pictavo-wayland.XXXXXX")
 chmod 700 "$work"
 pids=()
 trap 'kill "${pids[@]}" 2>/dev/null || true; rm -rf "$work"' EXIT
-eventually() {
-    for _ in $(seq 150); do
-        "$@" && return 0
-        sleep 0.2
-    done
-    return 1
-}
 
 export XDG_RUNTIME_DIR=$work WAYLAND_DISPLAY=pictavo-check
 weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 >"$work/weston.log" 2>&1 &

@@ -17,10 +17,7 @@ program=$(realpath "$1")
 window_texts=$(realpath "$2")
 drag=${3:+$(realpath "$3")}
 
-skip() {
-    echo "SKIP: $*"
-    exit 77
-}
+source "$(dirname "$(realpath "$0")")/../../../tests/support/check.sh"
 [ -n "$drag" ] && [ -x "$drag" ] || skip "no X drag source given (tools/test-windows.sh builds it)"
 for tool in xvfb-run wine xdotool xclip; do
     command -v "$tool" >/dev/null || skip "$tool is not installed (tools/install-deps.sh --tests)"
@@ -37,19 +34,6 @@ wineboot --init >/dev/null 2>&1
 # Wine's own faces, as tools/test-windows.sh gives them.
 [ -d /usr/share/wine/fonts ] && ln -s /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-# Wine under a bare X server acts on clicks and keys after delays of its own (a window without
-# a window manager takes two seconds to go), so every expectation is polled, for 30 seconds.
-eventually() {
-    for _ in $(seq 150); do
-        "$@" && return 0
-        sleep 0.2
-    done
-    return 1
-}
 # A window's client size, focused control and control texts, as a Win32 program reads them.
 # A message box is named by its title and its class, "Pictavo|#32770".
 texts() {

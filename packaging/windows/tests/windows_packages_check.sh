@@ -18,10 +18,7 @@ msi=$packages/Pictavo-$version-x64.msi
 zip=$packages/Pictavo-$version-win64.zip
 next_version=${version%.*}.$((${version##*.} + 1))
 
-skip() {
-    echo "SKIP: $*"
-    exit 77
-}
+source "$here/../../../tests/support/check.sh"
 for tool in xvfb-run wine unzip wixl; do
     command -v "$tool" >/dev/null || skip "$tool is not installed (tools/install-deps.sh --tests --packaging)"
 done
@@ -29,10 +26,6 @@ if [ -z "${PICTAVO_INSIDE_XVFB:-}" ]; then
     exec env PICTAVO_INSIDE_XVFB=1 xvfb-run --auto-servernum --server-args="-screen 0 800x600x24" "$0" "$@"
 fi
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
 work=$(mktemp -d "${TMPDIR:-/tmp}/pictavo-msi.XXXXXX")
 # Wine would also copy the shortcut into the desktop menu of the user running the check.
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" LC_ALL=C.UTF-8
@@ -100,17 +93,10 @@ echo "installed $version: Program Files\\Pictavo\\Pictavo.exe, shortcut, one uni
 # Started from the Start menu, the installed program shows its window; asked to close, it ends.
 wine start /unix "$shortcut"
 shows_window() { wine "$window_texts" Pictavo 2>/dev/null | grep -qx 'client 378x229'; }
-for _ in $(seq 150); do
-    shows_window && break
-    sleep 0.2
-done
-shows_window || fail "the program started from the shortcut shows no window 'Pictavo'"
+eventually shows_window || fail "the program started from the shortcut shows no window 'Pictavo'"
 wine taskkill /im Pictavo.exe >/dev/null 2>&1 || fail "taskkill found no Pictavo.exe"
-for _ in $(seq 150); do
-    shows_window || break
-    sleep 0.2
-done
-shows_window && fail "the program does not close"
+closed() { ! shows_window; }
+eventually closed || fail "the program does not close"
 echo "started from the shortcut: window Pictavo, client area 378x229, closed on request"
 
 msiexec /i "$work/Pictavo-$next_version-x64.msi"
