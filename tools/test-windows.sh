@@ -9,6 +9,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# A check whose tools are missing is skipped, not failed: run alone, this must install them itself.
+tools/install-deps.sh --tests --packaging
+
 # The program as users get it, in a folder of its own so that it is not the test build's.
 tools/build-windows.sh build/windows-release-strict "$@"
 
@@ -22,29 +25,16 @@ cmake -S . -B build/windows -G Ninja -DCMAKE_BUILD_TYPE=Debug \
     -DPICTAVO_CHECKED_PROGRAM="$PWD/build/windows-release-strict/Pictavo.exe" "$@"
 cmake --build build/windows -j 2
 
-WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/pictavo-wine.XXXXXX")
-export WINEPREFIX
-# No debug chatter; no offer to install Mono or Gecko, which no test needs.
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-# Wine stores Windows file names as Unix names in the locale's character set: without a UTF-8
-# locale (as under a bare CI environment) a name outside ASCII cannot be created at all.
-export LC_ALL=C.UTF-8
+source tests/support/check.sh
+throwaway_wine_prefix "$(mktemp -d "${TMPDIR:-/tmp}/pictavo-wine.XXXXXX")"
 # The registry tests may rewrite HKEY_LOCAL_MACHINE: this prefix is thrown away.
 export PICTAVO_SCRATCH_REGISTRY=1
-
-stop_wine() {
-    wineserver -k 2>/dev/null || true
-    rm -rf "$WINEPREFIX"
-}
-trap stop_wine EXIT
 
 started=$SECONDS
 # One wine server for the whole run, instead of one started and stopped per test program.
 wineserver --persistent
 wineboot --init >/dev/null 2>&1
-# Wine's own faces (Tahoma, MS Sans Serif: Debian's fonts-wine), which this Wine looks for only
-# in the prefix's font folder.
-[ -d /usr/share/wine/fonts ] && ln -s /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+link_wine_fonts
 echo "Wine prefix ready in $((SECONDS - started)) s"
 
 ctest --test-dir build/windows --output-on-failure -j 2

@@ -21,3 +21,25 @@ eventually() {
     done
     return 1
 }
+
+# Makes DIR (created here) the check's throwaway Wine prefix and removes it, Wine's server stopped,
+# when the check ends. The server keeps its socket folder under TMPDIR and never removes it: so
+# that nothing stays behind in /tmp, TMPDIR is a folder in DIR too. Further arguments are
+# WINEDLLOVERRIDES beyond those every check has: no offer to install Mono or Gecko, which no test
+# needs.
+throwaway_wine_prefix() {
+    wine_work=$1
+    mkdir -p "$wine_work/tmp" "$wine_work/prefix"
+    trap 'wineserver -k 2>/dev/null || true; rm -rf "$wine_work"' EXIT
+    export WINEPREFIX=$wine_work/prefix TMPDIR=$wine_work/tmp WINEDEBUG=-all
+    export WINEDLLOVERRIDES="mscoree,mshtml=${2:+;$2}"
+    # Wine stores Windows file names as Unix names in the locale's character set: without a UTF-8
+    # locale (as under a bare CI environment) a name outside ASCII cannot be created at all.
+    export LC_ALL=C.UTF-8
+}
+
+# Wine's own faces (Tahoma, MS Sans Serif: Debian's fonts-wine), which this Wine looks for only
+# in the prefix's font folder.
+link_wine_fonts() {
+    [ ! -d /usr/share/wine/fonts ] || ln -s /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+}

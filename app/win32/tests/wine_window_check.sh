@@ -28,11 +28,9 @@ fi
 
 # A prefix of its own: a Wine prefix keeps to the display it was first started on.
 work=$(mktemp -d "${TMPDIR:-/tmp}/pictavo-wine-window.XXXXXX")
-export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C.UTF-8
-trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
+throwaway_wine_prefix "$work"
 wineboot --init >/dev/null 2>&1
-# Wine's own faces, as tools/test-windows.sh gives them.
-[ -d /usr/share/wine/fonts ] && ln -s /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+link_wine_fonts
 
 # A window's client size, focused control and control texts, as a Win32 program reads them.
 # A message box is named by its title and its class, "Pictavo|#32770".

@@ -28,8 +28,7 @@ fi
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/pictavo-msi.XXXXXX")
 # Wine would also copy the shortcut into the desktop menu of the user running the check.
-export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" LC_ALL=C.UTF-8
-trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
+throwaway_wine_prefix "$work" winemenubuilder.exe=d
 
 # The zip, as unpacked by a user.
 [ "$(unzip -Z1 "$zip" | tr '\n' ' ')" = "Pictavo.exe LICENSE.txt README.txt " ] ||
@@ -41,7 +40,6 @@ echo "zip: Pictavo.exe, LICENSE.txt, README.txt; the program is the one given"
 
 # One server for the whole check: Wine records each new session's display in the registry, which
 # would show up in the comparison.
-mkdir "$WINEPREFIX"
 wineserver --persistent
 wineboot --init >/dev/null 2>&1
 
