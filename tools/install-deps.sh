@@ -54,6 +54,7 @@ if [ "$(id -u)" -ne 0 ]; then
     command -v sudo >/dev/null || { echo "Run as root, or install: ${missing[*]}" >&2; exit 1; }
     as_root=(sudo)
 fi
-export DEBIAN_FRONTEND=noninteractive
+# Through env, since sudo clears the caller's environment.
+as_root+=(env DEBIAN_FRONTEND=noninteractive)
 "${as_root[@]}" apt-get update -qq
 "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
