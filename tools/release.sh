@@ -23,8 +23,7 @@ git archive HEAD | tar -x -C "$work/source"
 
 SOURCE_DATE_EPOCH=$(git log -1 --format=%ct HEAD)
 export SOURCE_DATE_EPOCH TZ=UTC LC_ALL=C.UTF-8
-# The compilers write source file names into what they make (in assertion texts, for example).
-path_map=("-DCMAKE_CXX_FLAGS=-ffile-prefix-map=$work=.")
+path_map=("-DPICTAVO_FILE_PREFIX_MAP=$work")
 
 "$work/source/tools/build-deb.sh" "$work/linux" "${path_map[@]}"
 "$work/source/tools/build-windows.sh" "$work/windows" "${path_map[@]}"
