@@ -17,8 +17,10 @@ tools/install-deps.sh cmake ninja-build g++-mingw-w64-x86-64-posix binutils-ming
 
 # The linker and strip write the time into the program's header: the commit's, not the clock's, so
 # that the program stripped here and the one in the packages, stripped on its own, are the same.
-if [ -z "${SOURCE_DATE_EPOCH:-}" ] && commit_time=$(git log -1 --format=%ct 2>/dev/null); then
-    export SOURCE_DATE_EPOCH=$commit_time
+# Outside a git checkout (an unpacked source archive) there is no commit: the time of the build.
+if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+    SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null || date +%s)
+    export SOURCE_DATE_EPOCH
 fi
 
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \

@@ -3,8 +3,8 @@
 # installer Pictavo-VERSION-x64.msi (wixl, from Pictavo.wxs) and the portable
 # Pictavo-VERSION-win64.zip. Both come out byte for byte the same from the same program and
 # version: every time in them, also the one strip writes into the program's header, is
-# SOURCE_DATE_EPOCH (else the last commit's time), and the installer's product and package codes
-# are derived from the version.
+# SOURCE_DATE_EPOCH (else the last commit's time), the installer's product code is derived from
+# the version and its package code from the version and the files.
 # Usage: make-packages.sh PICTAVO.EXE VERSION OUTDIR
 set -euo pipefail
 
@@ -12,7 +12,10 @@ here=$(dirname "$(realpath "$0")")
 program=$(realpath "$1")
 version=$2
 outdir=$(realpath "$3")
-: "${SOURCE_DATE_EPOCH:=$(git -C "$here" log -1 --format=%ct)}"
+if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+    # Outside a git checkout (an unpacked source archive) there is no commit to take it from.
+    SOURCE_DATE_EPOCH=$(git -C "$here" log -1 --format=%ct 2>/dev/null || date +%s)
+fi
 export SOURCE_DATE_EPOCH TZ=UTC
 
 stage=$(mktemp -d "${TMPDIR:-/tmp}/pictavo-packages.XXXXXX")
@@ -31,7 +34,9 @@ derived_code() {
     /usr/bin/python3 -c 'import sys, uuid; print("{%s}" % str(uuid.uuid5(uuid.NAMESPACE_URL, sys.argv[1])).upper())' \
         "https://pictavo.example/windows-installer/$1/$version"
 }
-package_code=$(derived_code package)
+# Windows Installer takes a package whose code it knows for the one it has cached: two builds of
+# the same version with different files must not share it.
+package_code=$(derived_code "package/$(cd "$stage" && sha256sum -- * | sha256sum | cut -d ' ' -f 1)")
 msi="$outdir/Pictavo-$version-x64.msi"
 # wixl takes the files by names relative to the current folder.
 (cd "$stage" && wixl --arch x64 --output "$msi" \
