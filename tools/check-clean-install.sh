@@ -45,7 +45,8 @@ mirror=${PICTAVO_DEBIAN_MIRROR:-$(debian_mirror)}
 
 # Removing the root while a file system is still mounted in it would reach into the host's.
 remove_root() {
-    if grep -q " $root/" /proc/mounts; then
+    # /proc/mounts writes a space in a path as \040.
+    if grep -qF " ${root// /\\040}/" /proc/mounts; then
         echo "Still mounted in $root; not removing it" >&2
         return 1
     fi
@@ -83,7 +84,8 @@ cp "$package" "$root/tmp/"
 in_root sh -c 'cd /tmp && apt-get install -y ./pictavo_*.deb'
 
 # Before anything else is installed, every library the program and Qt's X11 platform plugin load
-# must already be there, brought in by the package's dependencies alone.
+# must already be there, brought in by the package as apt installs it (with its Recommends, none of
+# which is a library of the program's).
 echo "== libraries of /usr/bin/pictavo and the xcb platform plugin"
 plugin=$(in_root dpkg -L libqt6gui6 | grep '/platforms/libqxcb\.so$')
 missing=$(in_root ldd /usr/bin/pictavo "$plugin" | grep 'not found' || true)
