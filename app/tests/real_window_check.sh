@@ -3,8 +3,9 @@
 # titled "Pictavo" appears with a 378x229 client area under its menu bar; "About" > "This Utility"
 # opens "About Pictavo" as a window of its own that no other is kept below (no WM_TRANSIENT_FOR)
 # and that asks to stay out of the task bar and pager; Escape closes the main window while the
-# About window keeps the program running, and Escape there ends it with status 0. Without WINDOW_PROBE the size is not measured, which lets the check run
-# where only the installed program is, as in the clean-root install check.
+# About window keeps the program running, and Escape there ends it with status 0. Without
+# WINDOW_PROBE the size is not measured, which lets the check run where only the installed program
+# is, as in the clean-root install check.
 # Usage: real_window_check.sh PROGRAM [WINDOW_PROBE [SCREENSHOT.png]]
 set -euo pipefail
 
@@ -25,7 +26,7 @@ fi
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true' EXIT
 
-window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Pictavo$' | head -n 1)
+window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Pictavo$' | head -n 1 || true)
 [ -n "$window" ] || { echo "FAIL: no window titled Pictavo"; exit 1; }
 
 # Names are matched as patterns; the title itself must be exactly the program's name.
@@ -48,7 +49,7 @@ xdotool mousemove $((X + 20)) $((Y + 8)) click 1
 timeout 20 sh -c "until [ \$(xdotool search --onlyvisible --class '^pictavo\$' | wc -l) -ge 2 ]; do sleep 0.1; done" ||
     { echo "FAIL: the About menu did not open"; exit 1; }
 xdotool key Down Return
-about=$(timeout 20 xdotool search --sync --onlyvisible --name '^About Pictavo$' | head -n 1)
+about=$(timeout 20 xdotool search --sync --onlyvisible --name '^About Pictavo$' | head -n 1 || true)
 [ -n "$about" ] || { echo "FAIL: no window titled About Pictavo"; exit 1; }
 hints=$(xprop -id "$about" WM_TRANSIENT_FOR _NET_WM_STATE)
 echo "$hints"
