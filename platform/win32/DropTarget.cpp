@@ -8,13 +8,15 @@ namespace win32 {
 
 namespace {
 
-// The source's own offer, less a move when it offers anything else: the pointer then shows a
-// copy, which is what a drop here amounts to. A source that offers only a move is still taken;
-// the drop answers it that nothing was moved.
-DWORD withoutMove(DWORD proposed)
+// The one effect the pointer shows, of those the source offers: a copy where it can, which is what
+// a drop here amounts to, else a link. A source that offers only a move is still taken; the drop
+// answers it that nothing was moved.
+DWORD shownEffect(DWORD offered)
 {
-    const DWORD others = proposed & ~DROPEFFECT_MOVE;
-    return others != 0 ? others : proposed;
+    for (const DWORD effect : {DROPEFFECT_COPY, DROPEFFECT_LINK, DROPEFFECT_MOVE})
+        if ((offered & effect) != 0)
+            return effect;
+    return DROPEFFECT_NONE;
 }
 
 std::vector<std::filesystem::path> droppedFiles(IDataObject *data)
@@ -64,14 +66,14 @@ ULONG DropTarget::Release()
 HRESULT DropTarget::DragEnter(IDataObject *, DWORD, POINTL, DWORD *effect)
 {
     receiver_.dragOver();
-    *effect = withoutMove(*effect);
+    *effect = shownEffect(*effect);
     return S_OK;
 }
 
 HRESULT DropTarget::DragOver(DWORD, POINTL, DWORD *effect)
 {
     receiver_.dragOver();
-    *effect = withoutMove(*effect);
+    *effect = shownEffect(*effect);
     return S_OK;
 }
 

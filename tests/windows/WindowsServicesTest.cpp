@@ -1,8 +1,10 @@
 // What only Windows can show and the program's window check does not: the real registry's rules
-// for the data it hands back, the clipboard while another program holds it, and the program's
-// resources as Explorer reads them. The window check starts the System Information program the
-// registry names, through the real registry, file test and process start.
+// for the data it hands back, the clipboard while another program holds it, the effect a drag
+// source is answered, and the program's resources as Explorer reads them. The window check starts
+// the System Information program the registry names, through the real registry, file test and
+// process start.
 #include "Clipboard.h"
+#include "DropTarget.h"
 #include "FakeServices.h"
 #include "SysInfoLauncher.h"
 #include "WindowsRegistry.h"
@@ -58,6 +60,31 @@ TEST(Clipboard, WaitsForAClipboardHeldForAMoment)
     EXPECT_FALSE(win32::setClipboardText(owner, L"<img>", {2, pause}));
     EXPECT_EQ(pauses, 1);
     EXPECT_TRUE(win32::setClipboardText(owner, L"<img>", {3, pause}));
+}
+
+// A drag source reads the pointer it shows from the one effect the target answers: never the move
+// it offers beside another, which would tell it to delete its file once the drop is done.
+TEST(DropTarget, AnswersOneEffectOfThoseOffered)
+{
+    struct : win32::FileDropReceiver {
+        void dragOver() override {}
+        void drop(std::vector<std::filesystem::path>) override {}
+    } receiver;
+    win32::DropTarget target(receiver);
+    const std::pair<DWORD, DWORD> cases[] = {
+        {DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK, DROPEFFECT_COPY},
+        {DROPEFFECT_MOVE | DROPEFFECT_LINK, DROPEFFECT_LINK},
+        {DROPEFFECT_MOVE, DROPEFFECT_MOVE},
+        {DROPEFFECT_NONE, DROPEFFECT_NONE},
+    };
+    for (const auto &[offered, answered] : cases) {
+        DWORD entering = offered;
+        DWORD over = offered;
+        target.DragEnter(nullptr, 0, {}, &entering);
+        target.DragOver(0, {}, &over);
+        EXPECT_EQ(entering, answered) << offered;
+        EXPECT_EQ(over, answered) << offered;
+    }
 }
 
 // Pictavo.exe, in the folder the tests run in, as Explorer reads it.
