@@ -51,11 +51,12 @@ std::string StandInRegistry::findSystemInfoTool() const
             const auto colon = rest.find(':');
             const auto folder = rest.substr(0, colon);
             rest = colon == std::string_view::npos ? std::string_view{} : rest.substr(colon + 1);
-            // An empty entry would mean the current folder, which is no place to find a
-            // system tool in.
-            if (folder.empty())
+            // An empty or relative entry names a folder by the current one, which is no place to
+            // find a system tool in: a program planted there would run.
+            const std::filesystem::path candidateFolder(folder);
+            if (!candidateFolder.is_absolute())
                 continue;
-            const auto candidate = std::filesystem::path(folder) / tool;
+            const auto candidate = candidateFolder / tool;
             if (isExecutableFile(candidate))
                 return candidate.string();
         }

@@ -51,7 +51,9 @@ TEST(StandInRegistry, TheKeyNamesTheFirstRunnableListedTool)
     script(first, "kinfocenter", "", false);
     const auto preferred = script(second, "kinfocenter", "");
     script(second, "unrelated-program", "");
-    StandInRegistry registry(first.path().string() + "::" + second.path().string());
+    const TempDir planted;
+    script(planted, "kinfocenter", "");
+    StandInRegistry registry(fs::relative(planted.path()).string() + "::" + first.path().string() + ":" + second.path().string());
 
     std::string text;
     EXPECT_EQ(query(registry, "software\\microsoft\\shared tools\\MSINFO", "path", Registry::KeyRead, text), Registry::Success);
