@@ -12,8 +12,14 @@ std::vector<std::filesystem::path> droppedFilePaths(const QMimeData &data)
     for (const QUrl &url : data.urls()) {
         if (!url.isLocalFile())
             continue;
+#ifdef Q_OS_WIN
         const QString native = QDir::toNativeSeparators(url.toLocalFile());
         paths.emplace_back(native.toStdU16String());
+#else
+        // A file name here is bytes, not necessarily UTF-8: decoded as text, one in another
+        // encoding would come back naming a file that is not there.
+        paths.emplace_back(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString());
+#endif
     }
     return paths;
 }
