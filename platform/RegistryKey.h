@@ -16,8 +16,6 @@ public:
     RegistryKey(const RegistryKey &) = delete;
     RegistryKey &operator=(const RegistryKey &) = delete;
 
-    // The open's result code: Registry::Success when the key is usable.
-    std::int32_t openResult() const { return openResult_; }
     bool isOpen() const { return openResult_ == Registry::Success; }
     Registry::KeyHandle handle() const { return handle_; }
 
