@@ -5,8 +5,8 @@
 #include <optional>
 
 // The length in bytes of the file at path, asked of the file system without reading the file,
-// so it never waits for a pipe or a device. Empty where nothing exists at the path (and on
-// Windows also where the system cannot describe what is there, such as a device name): a folder,
-// a pipe, a socket or a device that is there has no length worth reporting, so 0. Each platform
-// has its own implementation, chosen by the build.
+// so it never waits for a pipe or a device. Empty where nothing exists at the path or the system
+// cannot say what is there (a folder on the way that may not be searched, a loop of links, on
+// Windows a device name): a folder, a pipe, a socket or a device that is there has no length
+// worth reporting, so 0. Each platform has its own implementation, chosen by the build.
 std::optional<std::uintmax_t> fileLength(const std::filesystem::path &path);

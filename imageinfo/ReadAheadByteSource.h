@@ -9,8 +9,8 @@
 // one per field. Reads larger than a block pass straight through.
 class ReadAheadByteSource final : public ByteSource {
 public:
-    // Small enough that the bytes read per file stay far below a kilobyte, large enough to hold
-    // a typical run of JPEG segment headers at the start of a file.
+    // Small enough that a header costs a few blocks per file (768 bytes for a typical image),
+    // large enough to hold a typical run of JPEG segment headers at the start of a file.
     static constexpr std::size_t kBlockSize = 256;
 
     explicit ReadAheadByteSource(ByteSource &inner) : inner_(inner) {}
