@@ -92,7 +92,8 @@ private slots:
         QCOMPARE(slot.window(), first.data());
         QCOMPARE(text(*first, "lblVersion"), QStringLiteral("changed"));
         QTest::mouseClick(first->findChild<QWidget *>("cmdOK"), Qt::LeftButton);
-        QTRY_VERIFY(first.isNull());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(first.isNull());
         slot.show();
         QCOMPARE(text(*slot.window(), "lblVersion"), QStringLiteral("Version 1.0.7"));
     }
