@@ -40,14 +40,16 @@ const wchar_t *msSansSerifAt(int pixels)
     return hasSize(L"MS Sans Serif", pixels) ? L"MS Sans Serif" : L"Microsoft Sans Serif";
 }
 
-bool fits(HDC dc, const form::Font &font, UINT dpi, std::wstring_view text, SIZE box)
+} // namespace
+
+bool textFits(HDC dc, const form::Font &font, UINT dpi, std::wstring_view text, SIZE box)
 {
     const unique_hfont measured = createDialogFont(font, dpi);
     const HGDIOBJ previous = SelectObject(dc, measured.get());
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
-    // Elsewhere the face may be a wider one, so the text must fit in a width that leaves a tenth
-    // to spare; a bitmap face at a size of its own is drawn as measured, pixel for pixel.
+    // Elsewhere the face may be a wider one; a bitmap face at a size of its own is drawn as
+    // measured, pixel for pixel.
     const bool bitmap = (metrics.tmPitchAndFamily & (TMPF_VECTOR | TMPF_TRUETYPE)) == 0;
     const LONG width = bitmap ? box.cx : box.cx * 10 / 11;
     RECT needed{0, 0, width, 0};
@@ -55,8 +57,6 @@ bool fits(HDC dc, const form::Font &font, UINT dpi, std::wstring_view text, SIZE
     SelectObject(dc, previous);
     return needed.right <= width && needed.bottom <= box.cy;
 }
-
-} // namespace
 
 unique_hfont createDialogFont(const form::Font &font, UINT dpi)
 {
@@ -83,7 +83,7 @@ form::Font fittedFont(HDC dc, const form::Font &font, UINT dpi, std::wstring_vie
     form::Font smaller = font;
     for (int pixels = described; pixels * 4 >= described * 3; --pixels) {
         smaller.points = pixels * static_cast<double>(kPointsPerInch) / dpi;
-        if (fits(dc, smaller, dpi, text, box))
+        if (textFits(dc, smaller, dpi, text, box))
             return pixels == described ? font : smaller;
     }
     return smaller;

@@ -14,12 +14,15 @@ namespace win32 {
 // grows with the monitor's dpi exactly as the control geometry does.
 unique_hfont createDialogFont(const form::Font &font, UINT dpi);
 
-// The font for a text that must be wholly visible in a box of device pixels at dpi, wrapped at
-// word boundaries as a static control wraps it, with a tenth of its width to spare for a wider
-// face than the one measured (a bitmap face is drawn as measured and needs none): the described
-// font, or where the text does not fit in it the largest smaller size, one pixel at a time, that
-// fits, but no smaller than three quarters of the described size. dc is any device context to
+// Whether text is wholly visible in a box of device pixels at dpi in that font, wrapped at word
+// boundaries as a static control wraps it, with a tenth of its width to spare for a wider face than
+// the one measured (a bitmap face is drawn as measured and needs none). dc is any device context to
 // measure on.
+bool textFits(HDC dc, const form::Font &font, UINT dpi, std::wstring_view text, SIZE box);
+
+// The font for a text that must fit a box as textFits measures it: the described font, or where
+// the text does not fit in it the largest smaller size, one pixel at a time, that fits, but no
+// smaller than three quarters of the described size.
 form::Font fittedFont(HDC dc, const form::Font &font, UINT dpi, std::wstring_view text, SIZE box);
 
 } // namespace win32

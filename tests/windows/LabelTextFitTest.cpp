@@ -10,21 +10,6 @@
 
 namespace {
 
-// As the static control wraps it, in a width that leaves a tenth of it to spare, but for a bitmap
-// face at a size of its own (MS Sans Serif where the system has it), which is drawn as measured.
-bool fits(HDC dc, const form::Font &font, UINT dpi, const std::string &text, SIZE box)
-{
-    const win32::unique_hfont shown = win32::createDialogFont(font, dpi);
-    const HGDIOBJ previous = SelectObject(dc, shown.get());
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    const LONG width = (metrics.tmPitchAndFamily & (TMPF_VECTOR | TMPF_TRUETYPE)) == 0 ? box.cx : box.cx * 10 / 11;
-    RECT needed{0, 0, width, 0};
-    DrawTextW(dc, platform::toUtf16(text).c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-    SelectObject(dc, previous);
-    return needed.right <= width && needed.bottom <= box.cy;
-}
-
 TEST(LabelFonts, FixedTextsFitTheirLabelsAtEveryDpi)
 {
     const win32::unique_hdc dc(CreateCompatibleDC(nullptr));
@@ -40,9 +25,9 @@ TEST(LabelFonts, FixedTextsFitTheirLabelsAtEveryDpi)
             const std::string shown = name == "lblTitle" ? loaded.title : name == "lblVersion" ? loaded.version : label.text;
             const SIZE box{win32::scaled(label.rect.width, dpi), win32::scaled(label.rect.height, dpi)};
             const form::Font font = win32::fittedFont(dc.get(), label.font, dpi, platform::toUtf16(label.text), box);
-            EXPECT_TRUE(fits(dc.get(), font, dpi, shown, box)) << name << " at " << dpi << " dpi";
+            EXPECT_TRUE(win32::textFits(dc.get(), font, dpi, platform::toUtf16(shown), box)) << name << " at " << dpi << " dpi";
             const form::Font larger{font.face, font.points + 72.0 / dpi, font.bold, font.underline};
-            EXPECT_TRUE(font == label.font || !fits(dc.get(), larger, dpi, label.text, box))
+            EXPECT_TRUE(font == label.font || !win32::textFits(dc.get(), larger, dpi, platform::toUtf16(label.text), box))
                 << name << " at " << dpi << " dpi is smaller than it needs to be";
         }
 }
