@@ -62,8 +62,8 @@ TEST(Clipboard, WaitsForAClipboardHeldForAMoment)
     EXPECT_TRUE(win32::setClipboardText(owner, L"<img>", {3, pause}));
 }
 
-// A drag source reads the pointer it shows from the one effect the target answers: never the move
-// it offers beside another, which would tell it to delete its file once the drop is done.
+// A drag source shows the pointer of the one effect the target answers: never the move it offers
+// beside another, which would tell it to delete its file once the drop is done.
 TEST(DropTarget, AnswersOneEffectOfThoseOffered)
 {
     struct : win32::FileDropReceiver {
@@ -71,19 +71,12 @@ TEST(DropTarget, AnswersOneEffectOfThoseOffered)
         void drop(std::vector<std::filesystem::path>) override {}
     } receiver;
     win32::DropTarget target(receiver);
-    const std::pair<DWORD, DWORD> cases[] = {
-        {DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK, DROPEFFECT_COPY},
-        {DROPEFFECT_MOVE | DROPEFFECT_LINK, DROPEFFECT_LINK},
-        {DROPEFFECT_MOVE, DROPEFFECT_MOVE},
-        {DROPEFFECT_NONE, DROPEFFECT_NONE},
-    };
-    for (const auto &[offered, answered] : cases) {
-        DWORD entering = offered;
-        DWORD over = offered;
+    constexpr DWORD copy = DROPEFFECT_COPY, move = DROPEFFECT_MOVE, link = DROPEFFECT_LINK;
+    for (const auto &[offered, answered] : {std::pair{copy | move | link, copy}, {move | link, link}, {move, move}}) {
+        DWORD entering = offered, over = offered;
         target.DragEnter(nullptr, 0, {}, &entering);
         target.DragOver(0, {}, &over);
-        EXPECT_EQ(entering, answered) << offered;
-        EXPECT_EQ(over, answered) << offered;
+        EXPECT_EQ(std::pair(entering, over), std::pair(answered, answered)) << offered;
     }
 }
 

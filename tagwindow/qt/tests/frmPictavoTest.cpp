@@ -61,8 +61,8 @@ class frmPictavoTest : public QObject {
     RecordingMessageBox messages;
 
 private slots:
-    // The local files of a drop, also one on the text box, reach the drop logic in order, and its
-    // texts show as typed; the program never lets the source move a file.
+    // The local files of a drop, also one on the text box and one whose name is not UTF-8, reach
+    // the drop logic in order, and its texts show as typed; no source may move a dropped file.
     void dropsPublishTheTagOrRefuse()
     {
         const TempDir folder;
@@ -71,7 +71,6 @@ private slots:
         window.show();
         auto *txtTag = window.findChild<QLineEdit *>(QStringLiteral("txtTag"));
         const QString tag = QStringLiteral(R"(<img src="&lt;b&gt;logo &amp; co.gif" width="120" height="60" border="0">)");
-        // A file name need not be UTF-8.
         const QUrl first = url(folder.write("caf\xE9.gif", testimages::gif(1, 2)));
 
         QCOMPARE(dropFiles(txtTag, {first, QUrl("https://example.org/x.gif"), url(gif)}), Qt::IgnoreAction);
