@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Shows that a release can be made again byte for byte: clones the current commit into two
-# folders of different names, runs tools/release.sh in each, one after the other (so at different
-# times), and compares every file of the two dist/ folders and the two Pictavo.exe. Takes twice
-# as long as one release; not part of tools/test.sh.
+# Shows that a release can be made again byte for byte: clones the current commit into two folders
+# of different names (one with a space in it), runs tools/release.sh in each, one after the other
+# (so at different times), and compares every file of the two dist/ folders and the two Pictavo.exe.
+# Takes twice as long as one release; not part of tools/test.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,7 +10,7 @@ commit=$(git rev-parse HEAD)
 work=$(mktemp -d "${TMPDIR:-/tmp}/pictavo-reproducible.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 
-for copy in first second-folder; do
+for copy in first "second folder"; do
     git clone -q --no-hardlinks . "$work/$copy"
     git -C "$work/$copy" checkout -q --detach "$commit"
     started=$SECONDS
@@ -20,7 +20,7 @@ done
 
 differ=0
 compare() {
-    if cmp -s "$work/first/$1" "$work/second-folder/$1"; then
+    if cmp -s "$work/first/$1" "$work/second folder/$1"; then
         echo "identical  $(sha256sum <"$work/first/$1" | cut -c1-16)...  $1"
     else
         echo "DIFFERENT                      $1"
