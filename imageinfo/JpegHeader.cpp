@@ -17,11 +17,14 @@ constexpr std::uint64_t kFirstSegmentOffset = 2;
 // header behind megabytes of metadata is still found while a file made of thousands of empty
 // segments costs no more than this many small reads.
 constexpr int kMaxSegments = 64;
-// Between two segments the walk looks at one small window only: a few stray bytes, left by
-// sloppy writers, and fill bytes are skipped there, but we do not allow more garbage than
-// that, or we might scan a whole file before realising that it is not a marker stream.
+// Between two segments the walk looks at one small window: a few stray bytes, left by sloppy
+// writers, are skipped there, but we do not allow more garbage than that, or we might scan a
+// whole file before realising that it is not a marker stream. Fill bytes (0xFF) may precede a
+// marker in any number: a run that reaches the window's end is followed into further windows,
+// each starting at the run's last byte, up to a run of 960.
 constexpr std::size_t kMarkerWindow = 16;
 constexpr std::size_t kMaxStrayBytes = 8;
+constexpr int kMaxMarkerWindows = 64;
 
 constexpr std::uint8_t kMarkerPrefix = 0xFF;
 // 0xFF followed by 0x00 stands for a data byte of value 0xFF, never for a marker.
@@ -80,28 +83,31 @@ bool isStartOfFrame(std::uint8_t code)
     }
 }
 
-// The marker expected at offset, past any stray and fill bytes within the window.
+// The marker expected at offset, past any stray and fill bytes.
 std::optional<Marker> findMarker(ByteSource &source, std::uint64_t offset)
 {
     std::array<std::uint8_t, kMarkerWindow> window{};
-    const auto copied = source.readAt(offset, window);
-    if (!copied)
-        return std::nullopt;
     std::size_t strays = 0;
-    std::size_t i = 0;
-    while (i < *copied) {
-        if (window[i] != kMarkerPrefix) {
-            if (++strays > kMaxStrayBytes)
-                return std::nullopt;
-            ++i;
-            continue;
-        }
-        while (i < *copied && window[i] == kMarkerPrefix)
-            ++i;
-        if (i == *copied)
+    for (int windows = 0; windows < kMaxMarkerWindows; ++windows) {
+        const auto copied = source.readAt(offset, window);
+        if (!copied)
             return std::nullopt;
-        if (window[i] != kStuffedZero)
-            return Marker{window[i], offset + i + 1};
+        std::size_t i = 0;
+        while (i < *copied) {
+            if (window[i] != kMarkerPrefix) {
+                if (++strays > kMaxStrayBytes)
+                    return std::nullopt;
+                ++i;
+                continue;
+            }
+            while (i < *copied && window[i] == kMarkerPrefix)
+                ++i;
+            if (i < *copied && window[i] != kStuffedZero)
+                return Marker{window[i], offset + i + 1};
+        }
+        if (*copied < kMarkerWindow || window.back() != kMarkerPrefix)
+            return std::nullopt;
+        offset += kMarkerWindow - 1;
     }
     return std::nullopt;
 }

@@ -101,6 +101,9 @@ std::vector<ImageCase> imageCases()
         // The walk over the marker segments.
         {"ThumbnailFrameInsideSkippedSegment", photo(exifApp1(Order::Intel, {}, jfif(160, 120))), 3, 4000, 3000},
         {"FillBytesBeforeMarker", jpegFile({Bytes{0xFF, 0xFF, 0xFF}, jpegFrame(0xC0, 90, 91)}), 3, 90, 91},
+        // The frame's own 0xFF ends a run of 960 fill bytes, the most that are followed.
+        {"FillBytesToTheLimit", jpegFile({Bytes(959, 0xFF), jpegFrame(0xC0, 90, 91)}), 3, 90, 91},
+        {"FillBytesPastTheLimit", jpegFile({Bytes(960, 0xFF), jpegFrame(0xC0, 90, 91)}), 3, 0, 0},
         {"EightStrayBytesAndStuffedZero", jpegFile({jfifApp0(), Bytes{0, 0xFF, 0, 0x0D, 0x0A, 1, 2, 3, 4}, jpegFrame(0xC0, 92, 93)}),
          3, 92, 93},
         {"NineStrayBytesEndTheWalk", jpegFile({jfifApp0(), Bytes(9, 0x20), jpegFrame(0xC0, 96, 97)}), 3, 0, 0},
