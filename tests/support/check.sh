@@ -22,11 +22,11 @@ eventually() {
     return 1
 }
 
-# Makes DIR (created here) the check's throwaway Wine prefix and removes it, Wine's server stopped,
+# Gives the check a throwaway Wine prefix in DIR/prefix, and removes DIR, Wine's server stopped,
 # when the check ends. The server keeps its socket folder under TMPDIR and never removes it: so
-# that nothing stays behind in /tmp, TMPDIR is a folder in DIR too. Further arguments are
-# WINEDLLOVERRIDES beyond those every check has: no offer to install Mono or Gecko, which no test
-# needs.
+# that nothing stays behind in /tmp, TMPDIR is DIR/tmp. Wine's debug chatter is off; a second
+# argument adds to the DLL overrides every check has, which keep Wine from offering to install
+# Mono or Gecko (no test needs them).
 throwaway_wine_prefix() {
     wine_work=$1
     mkdir -p "$wine_work/tmp" "$wine_work/prefix"
