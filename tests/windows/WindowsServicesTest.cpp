@@ -62,8 +62,8 @@ TEST(Clipboard, WaitsForAClipboardHeldForAMoment)
     EXPECT_TRUE(win32::setClipboardText(owner, L"<img>", {3, pause}));
 }
 
-// A drag source shows the pointer of the one effect the target answers: never the move it offers
-// beside another, which would tell it to delete its file once the drop is done.
+// A drag source shows the pointer of the one effect the target answers: a copy where it offers
+// one, and a move only where it offers nothing else.
 TEST(DropTarget, AnswersOneEffectOfThoseOffered)
 {
     struct : win32::FileDropReceiver {
