@@ -68,15 +68,17 @@ template <typename Step> void DropProcessor::runStep(Step &&step)
         surface_.showErrorMessage(kFailureMessage, kMessageTitle);
 }
 
-void DropProcessor::Form_OLEDragDrop(const std::vector<std::filesystem::path> &Data, std::int32_t &Effect)
+void DropProcessor::Form_OLEDragDrop(const DroppedFiles &Data, std::int32_t &Effect)
 {
     // Drops still waiting when the window closed have nowhere to go.
     if (surface_.windowClosed())
         return;
     const auto image = std::make_shared<clsImageInfo>();
     oImageInfo_ = image;
+    runStep([&] { return Data.has_value(); });
+    static const std::vector<std::filesystem::path> kOneEmptyPath{std::filesystem::path{}};
     Values values;
-    for (const auto &path : Data) {
+    for (const auto &path : Data ? *Data : kOneEmptyPath) {
         if (!processPath(path, *image, values))
             return;
     }

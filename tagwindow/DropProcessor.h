@@ -6,7 +6,12 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <vector>
+
+// What a drop carries: the list of its local files, or no list at all when it brought none (text,
+// a web address, a file that lives only inside another program, such as a mail attachment).
+using DroppedFiles = std::optional<std::vector<std::filesystem::path>>;
 
 // The main window's drop logic: turns each dropped GIF or JPEG into an HTML image tag and
 // publishes it, or refuses the first file of any other kind. It holds the window's current
@@ -17,12 +22,14 @@ public:
 
     // Handles the dropped paths in order. Each step that fails shows "File Processing Error" and
     // handling goes on with the next step. Effect becomes 0 once the whole list is handled; a
-    // refusal, or the window closed meanwhile, ends the drop without writing it.
+    // refusal, or the window closed meanwhile, ends the drop without writing it. A drop without a
+    // file list fails the step that takes the list, and the steps after it run once with an
+    // empty path, which has no length and no type: a second message, then the refusal.
     //
     // The drop keeps its own reference to the object it creates, to its end: the window lets go
     // of oImageInfo on a drag or when it closes, which can happen while one of the drop's message
     // boxes runs its message loop, and that must concern the next drop, not this one.
-    void Form_OLEDragDrop(const std::vector<std::filesystem::path> &Data, std::int32_t &Effect);
+    void Form_OLEDragDrop(const DroppedFiles &Data, std::int32_t &Effect);
 
     // Drag notifications and unloading let go of the current object.
     void releaseImageInfo() { oImageInfo_.reset(); }

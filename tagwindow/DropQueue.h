@@ -3,6 +3,7 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -11,7 +12,8 @@
 // hands the drops to the drop logic one at a time, each to its end, in the order they came.
 class DropQueue {
 public:
-    using Paths = std::vector<std::filesystem::path>;
+    // A drop's local files, or none when it carried no file list.
+    using Paths = std::optional<std::vector<std::filesystem::path>>;
 
     void add(Paths paths) { waiting_.push_back(std::move(paths)); }
 

@@ -155,9 +155,9 @@ void frmPictavo::dropEvent(QDropEvent *event)
 
 void frmPictavo::handleDrops()
 {
-    drops_.handleAll([this](const std::vector<std::filesystem::path> &paths) {
+    drops_.handleAll([this](const DroppedFiles &files) {
         std::int32_t Effect = 0;
-        processor_.Form_OLEDragDrop(paths, Effect);
+        processor_.Form_OLEDragDrop(files, Effect);
     });
 }
 

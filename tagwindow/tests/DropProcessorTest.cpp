@@ -30,7 +30,8 @@ std::string text(const fs::path &path)
 // Keeps what the window would show after the drop logic's calls.
 class DropTest : public testing::Test, public DropSurface {
 protected:
-    std::int32_t drop(const std::vector<fs::path> &paths)
+    std::int32_t drop(const std::vector<fs::path> &paths) { return drop(DroppedFiles(paths)); }
+    std::int32_t drop(const DroppedFiles &paths)
     {
         std::int32_t effect = kEffectOnEntry;
         processor.Form_OLEDragDrop(paths, effect);
@@ -82,7 +83,7 @@ protected:
 TEST_F(DropTest, EachAcceptedFilePublishesItsTagLabelsAndClipboard)
 {
     // An empty list changes nothing; each drop starts with a fresh object all the same.
-    EXPECT_EQ(drop({}), 0);
+    EXPECT_EQ(drop(std::vector<fs::path>{}), 0);
     EXPECT_EQ(labels[0], "initial name");
     EXPECT_NE(processor.oImageInfo(), nullptr);
     EXPECT_EQ(drop({gif()}), 0);
@@ -118,12 +119,19 @@ TEST_F(DropTest, RefusalKeepsTheLastTagAndEndsTheDrop)
     EXPECT_TRUE(messages.empty());
 }
 
-// Only a path where nothing exists fails the length step, with one message before the refusal.
+// Only a path where nothing exists fails the length step, with one message before the refusal. A
+// drop without a file list fails taking the list too, then goes on with an empty path.
 TEST_F(DropTest, MissingFileShowsOneFailureThenTheRefusal)
 {
     drop({dir.path() / "gone.gif"});
     EXPECT_EQ(messages, std::vector<std::string>{"Pictavo: File Processing Error"});
     EXPECT_EQ(labels, kUnknownRefusal);
+
+    drop({gif()});
+    EXPECT_EQ(drop(std::nullopt), kEffectOnEntry);
+    EXPECT_EQ(messages.size(), 3u);
+    EXPECT_EQ(labels, kUnknownRefusal);
+    EXPECT_EQ(clipboard, kGifTag);
 }
 
 // A drag over the window (which lets go of the object) or the window's closing happens inside
@@ -156,23 +164,23 @@ TEST(DropQueueTest, DropsArrivingDuringOneFollowItInOrder)
     std::string events;
     std::function<void(const DropQueue::Paths &)> handle = [&](const DropQueue::Paths &paths) {
         events += '<';
-        events += paths.front().string();
-        for (auto next = paths.begin() + 1; next != paths.end(); ++next) {
-            queue.add({*next});
+        events += paths->front().string();
+        for (auto next = paths->begin() + 1; next != paths->end(); ++next) {
+            queue.add({{*next}});
             queue.handleAll(handle);
         }
         events += ">";
     };
-    queue.add({"a", "b", "c"});
+    queue.add({{"a", "b", "c"}});
     queue.handleAll(handle);
-    queue.add({"d"});
+    queue.add({{"d"}});
     queue.handleAll(handle);
     EXPECT_EQ(events, "<a><b><c><d>");
 
     // A drop that throws leaves the queue ready for the next.
-    queue.add({"x"});
+    queue.add({{"x"}});
     EXPECT_THROW(queue.handleAll([](const DropQueue::Paths &) { throw std::runtime_error("x"); }), std::runtime_error);
-    queue.add({"e"});
+    queue.add({{"e"}});
     queue.handleAll(handle);
     EXPECT_EQ(events, "<a><b><c><d><e>");
 }

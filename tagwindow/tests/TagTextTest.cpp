@@ -1,3 +1,4 @@
+#include "CommandLineFiles.h"
 #include "ImageTag.h"
 #include "ParseFileName.h"
 
@@ -24,6 +25,14 @@ TEST(ComposeImageTag, NameCannotBreakOutOfItsAttribute)
 {
     EXPECT_EQ(ComposeImageTag(R"(it's "a"&amp;<b>.gif)", 1, 2),
               R"(<img src="it's &quot;a&quot;&amp;amp;&lt;b&gt;.gif" width="1" height="2" border="0">)");
+}
+
+// The window shows the full path of a file named relative to the working folder.
+TEST(CommandLineFiles, RelativeNamesBecomeAbsoluteInTheirOrder)
+{
+    namespace fs = std::filesystem;
+    const fs::path absolute = fs::temp_directory_path() / "a.gif";
+    EXPECT_EQ(commandLineFiles({"b c.gif", absolute}), (std::vector{fs::current_path() / "b c.gif", absolute}));
 }
 
 } // namespace

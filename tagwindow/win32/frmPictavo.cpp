@@ -68,7 +68,7 @@ void frmPictavo::drop(std::vector<std::filesystem::path> paths)
 
 void frmPictavo::onWakeUp()
 {
-    drops_.handleAll([this](const std::vector<std::filesystem::path> &paths) { Form_OLEDragDrop(paths); });
+    drops_.handleAll([this](const DroppedFiles &files) { Form_OLEDragDrop(files); });
 }
 
 void frmPictavo::Form_Load()
@@ -81,11 +81,11 @@ void frmPictavo::Form_OLEDragOver()
     processor_.releaseImageInfo();
 }
 
-void frmPictavo::Form_OLEDragDrop(const std::vector<std::filesystem::path> &paths)
+void frmPictavo::Form_OLEDragDrop(const DroppedFiles &files)
 {
     // The drop target has answered the source already; what the logic leaves in Effect is its own.
     std::int32_t Effect = 0;
-    processor_.Form_OLEDragDrop(paths, Effect);
+    processor_.Form_OLEDragDrop(files, Effect);
 }
 
 void frmPictavo::Form_Unload()

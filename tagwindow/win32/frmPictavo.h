@@ -39,7 +39,7 @@ private:
 
     void Form_Load();
     void Form_OLEDragOver();
-    void Form_OLEDragDrop(const std::vector<std::filesystem::path> &paths);
+    void Form_OLEDragDrop(const DroppedFiles &files);
     void Form_Unload();
     void cmdQuit_Click();
     void mnuAboutThis_Click();
