@@ -42,7 +42,7 @@ public:
 class DiscardingSurface : public DropSurface {
 public:
     void setTagText(const std::string &) override {}
-    void setLabelCaption(Label, const std::string &) override {}
+    void setLabelCaption(Label, const std::string &, Elision) override {}
     bool setClipboardText(const std::string &) override { return true; }
     void showErrorMessage(const std::string &, const std::string &) override {}
     void focusWindow() override {}

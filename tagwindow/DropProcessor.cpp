@@ -11,6 +11,9 @@
 
 namespace {
 
+using Label = DropSurface::Label;
+using Elision = DropSurface::Elision;
+
 constexpr char kMessageTitle[] = "Pictavo";
 constexpr char kFailureMessage[] = "File Processing Error";
 
@@ -113,20 +116,21 @@ void DropProcessor::publish(const std::filesystem::path &path, Values &values)
 {
     runStep([&] { values.tag = ComposeImageTag(values.bareName, values.width, values.height); });
     runStep([&] { surface_.setTagText(values.tag); });
-    runStep([&] { surface_.setLabelCaption(DropSurface::Label::FileName, "File: " + pathText(path)); });
+    runStep([&] { surface_.setLabelCaption(Label::FileName, "File: " + pathText(path), Elision::Path); });
     runStep([&] {
-        surface_.setLabelCaption(DropSurface::Label::FileSize, "File Size: " + std::to_string(values.size) + " bytes");
+        surface_.setLabelCaption(Label::FileSize, "File Size: " + std::to_string(values.size) + " bytes",
+                                 Elision::End);
     });
-    runStep([&] { surface_.setLabelCaption(DropSurface::Label::FileType, "File Type: " + values.typeName); });
+    runStep([&] { surface_.setLabelCaption(Label::FileType, "File Type: " + values.typeName, Elision::End); });
     runStep([&] { return surface_.setClipboardText(values.tag); });
     runStep([&] { surface_.focusWindow(); });
 }
 
 void DropProcessor::refuse(std::int32_t typeCode)
 {
-    runStep([&] { surface_.setLabelCaption(DropSurface::Label::FileName, refusalLine(typeCode)); });
-    runStep([&] { surface_.setLabelCaption(DropSurface::Label::FileSize, "Try dropping in a GIF,"); });
-    runStep([&] { surface_.setLabelCaption(DropSurface::Label::FileType, "...or a Jpeg."); });
+    runStep([&] { surface_.setLabelCaption(Label::FileName, refusalLine(typeCode), Elision::End); });
+    runStep([&] { surface_.setLabelCaption(Label::FileSize, "Try dropping in a GIF,", Elision::End); });
+    runStep([&] { surface_.setLabelCaption(Label::FileType, "...or a Jpeg.", Elision::End); });
     oImageInfo_.reset();
     runStep([&] { surface_.focusWindow(); });
 }

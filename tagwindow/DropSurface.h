@@ -8,11 +8,14 @@
 class DropSurface {
 public:
     enum class Label { FileName, FileSize, FileType };
+    // How a caption too long for its one-line label is shortened: a file's path loses folders
+    // from its middle and keeps the file's own name; any other caption loses its end.
+    enum class Elision { End, Path };
 
     virtual ~DropSurface() = default;
 
     virtual void setTagText(const std::string &text) = 0;
-    virtual void setLabelCaption(Label label, const std::string &caption) = 0;
+    virtual void setLabelCaption(Label label, const std::string &caption, Elision elision) = 0;
     // Publishes the text to the clipboard as plain text; false when the clipboard refused it.
     virtual bool setClipboardText(const std::string &text) = 0;
     // A modal message box with the exclamation icon and one OK button; returns once it is closed.

@@ -184,7 +184,7 @@ void frmPictavo::setTagText(const std::string &text)
     txtTag_->setCursorPosition(0);
 }
 
-void frmPictavo::setLabelCaption(Label label, const std::string &caption)
+void frmPictavo::setLabelCaption(Label label, const std::string &caption, Elision)
 {
     QLabel *target = nullptr;
     switch (label) {

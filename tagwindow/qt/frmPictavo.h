@@ -24,7 +24,7 @@ public:
     const clsImageInfo *oImageInfo() const { return processor_.oImageInfo(); }
 
     void setTagText(const std::string &text) override;
-    void setLabelCaption(Label label, const std::string &caption) override;
+    void setLabelCaption(Label label, const std::string &caption, Elision elision) override;
     bool setClipboardText(const std::string &text) override;
     void showErrorMessage(const std::string &text, const std::string &title) override;
     void focusWindow() override;

@@ -48,7 +48,7 @@ protected:
             throw std::runtime_error("the box is gone");
         tag = text;
     }
-    void setLabelCaption(Label label, const std::string &caption) override
+    void setLabelCaption(Label label, const std::string &caption, Elision) override
     {
         labels[static_cast<std::size_t>(label)] = caption;
     }

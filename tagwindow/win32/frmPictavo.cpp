@@ -112,7 +112,7 @@ void frmPictavo::setTagText(const std::string &text)
     SendMessageW(txtTag, EM_SCROLLCARET, 0, 0);
 }
 
-void frmPictavo::setLabelCaption(Label label, const std::string &caption)
+void frmPictavo::setLabelCaption(Label label, const std::string &caption, Elision)
 {
     const char *name = "";
     switch (label) {

@@ -132,8 +132,9 @@ private slots:
             QVERIFY2(image.pixelColor(pixel) == colour, qPrintable(QStringLiteral("%1,%2").arg(pixel.x()).arg(pixel.y())));
 
         // The longest texts a drop writes into the narrow labels: a refusal and an eight-digit size.
-        window.setLabelCaption(DropSurface::Label::FileName, "Sorry, but BitMaps are not used for HTML display.");
-        window.setLabelCaption(DropSurface::Label::FileSize, "File Size: 99999999 bytes");
+        window.setLabelCaption(DropSurface::Label::FileName, "Sorry, but BitMaps are not used for HTML display.",
+                               DropSurface::Elision::End);
+        window.setLabelCaption(DropSurface::Label::FileSize, "File Size: 99999999 bytes", DropSurface::Elision::End);
         for (const QLabel *label : client->findChildren<QLabel *>()) {
             const QRect needed = label->fontMetrics().boundingRect(label->contentsRect(),
                                                                    int(label->alignment()) | Qt::TextWordWrap, label->text());
