@@ -3,6 +3,7 @@
 #include "ModalMessageBox.h"
 #include "NativeServices.h"
 #include "QtUserMessages.h"
+#include "ToolkitArguments.h"
 #include "frmPictavo.h"
 
 #include <QApplication>
@@ -10,7 +11,8 @@
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    platform::ToolkitArguments toolkitArguments(argc, argv);
+    QApplication app(toolkitArguments.count(), toolkitArguments.values());
     QApplication::setApplicationName(QStringLiteral("Pictavo"));
     QApplication::setApplicationVersion(QStringLiteral(PICTAVO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("example.pictavo.Pictavo"));
