@@ -26,8 +26,12 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
-# dpkg-shlibdeps computes the library dependencies from the program itself.
+# dpkg-shlibdeps computes the library dependencies from the program itself; they only set a least
+# version. The clipboard reaches Qt's Wayland display through Qt's private platform API, which
+# holds for the one Qt version it was built against: Debian's Qt packages provide their exact
+# version as qt6-base-abi, for programs like this one.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-base-abi (= ${Qt6_VERSION})")
 # What no library link shows: the typeface the windows are laid out in, Qt's Wayland plugin
 # (Debian ships it apart from Qt; without it a Wayland desktop shows the window through XWayland),
 # the opener of the About window's links, and the system information programs that its button

@@ -9,7 +9,9 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev                      # Qt 6 Widgets and Qt Test
-    libxcb1-dev                       # the About window's task-bar hints, through Qt's X11 connection
+    qt6-base-private-dev              # Qt's Wayland display, for the clipboard's round trip to the compositor
+    libxcb1-dev                       # the About window's task-bar hints and the clipboard's owner, through Qt's X11 connection
+    libwayland-dev                    # the clipboard's round trip to the Wayland compositor
     libgtest-dev
     fonts-liberation2                 # the interface typeface
 )

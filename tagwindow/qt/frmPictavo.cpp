@@ -1,6 +1,5 @@
 #include "frmPictavo.h"
 
-#include "ClipboardText.h"
 #include "DialogFont.h"
 #include "DroppedFilePaths.h"
 #include "FormControls.h"
@@ -174,6 +173,8 @@ void frmPictavo::keyPressEvent(QKeyEvent *event)
 void frmPictavo::closeEvent(QCloseEvent *event)
 {
     Form_Unload();
+    // A tag the clipboard refused would otherwise be published when another window is activated.
+    clipboard_.forget();
     event->accept();
 }
 
@@ -197,7 +198,7 @@ void frmPictavo::setLabelCaption(Label label, const std::string &caption, Elisio
 
 bool frmPictavo::setClipboardText(const std::string &text)
 {
-    return putTextOnClipboard(fromUtf8(text));
+    return clipboard_.put(fromUtf8(text));
 }
 
 void frmPictavo::showErrorMessage(const std::string &text, const std::string &title)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ClipboardText.h"
 #include "DropProcessor.h"
 #include "DropQueue.h"
 #include "DropSurface.h"
@@ -60,6 +61,7 @@ private:
     MessageBoxService &messages_;
     DropProcessor processor_{*this};
     DropQueue drops_;
+    ClipboardText clipboard_;
     PersistentCanvas *client_ = nullptr;
     QLabel *lblFileName_ = nullptr;
     QLabel *lblFileSize_ = nullptr;
