@@ -1,5 +1,7 @@
 #include "StandInRegistry.h"
 
+#include "AsciiCase.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -16,8 +18,7 @@ constexpr std::string_view ToolPathValue = "PATH";
 // Registry names compare without regard to ASCII case, as on Windows.
 bool sameName(std::string_view a, std::string_view b)
 {
-    const auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; };
-    return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
+    return equalsIgnoringAsciiCase(a, b);
 }
 
 bool isExecutableFile(const std::filesystem::path &candidate)

@@ -1,9 +1,9 @@
 #include "ToolkitArguments.h"
 
+#include "AsciiCase.h"
+
 #include <algorithm>
-#include <cctype>
 #include <cstdlib>
-#include <ranges>
 #include <span>
 #include <string_view>
 
@@ -17,20 +17,18 @@ bool isSet(const EnvironmentLookup &environment, const char *name)
     return value && !value->empty();
 }
 
-// Runs before the toolkit sets the user's locale: in the C locale only A to Z have lower cases.
-bool equalsIgnoringCase(std::string_view text, std::string_view lowerCase)
-{
-    return std::ranges::equal(text, lowerCase,
-                              [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
-}
-
 // Derived desktops name GNOME among their entries: "ubuntu:GNOME", "GNOME-Classic:GNOME".
 bool isGnome(const EnvironmentLookup &environment)
 {
     const std::string desktops = environment("XDG_CURRENT_DESKTOP").value_or("");
-    return std::ranges::any_of(desktops | std::views::split(':'), [](auto entry) {
-        return equalsIgnoringCase(std::string_view(entry.begin(), entry.end()), "gnome");
-    });
+    for (std::string_view rest = desktops;;) {
+        const auto colon = rest.find(':');
+        if (equalsIgnoringAsciiCase(rest.substr(0, colon), "GNOME"))
+            return true;
+        if (colon == std::string_view::npos)
+            return false;
+        rest.remove_prefix(colon + 1);
+    }
 }
 
 // The toolkit takes Wayland where the session says so, and also wherever a Wayland display is
