@@ -235,7 +235,13 @@ for drop in "one.gif 120 60" "two.gif 16 32"; do
 done
 kill -0 "$pictavo" 2>/dev/null || fail "Pictavo ended"
 kill "${pids[@]:1}"
+wait "${pids[@]:1}" 2>/dev/null || true
 pids=("$SESSION_PID")
+# The next Pictavo must not be taken for this one.
+no_x11_window() {
+    [ -z "$(x11_window)" ]
+}
+eventually no_x11_window || fail "Pictavo's X11 window stayed after it ended"
 
 echo "Native Wayland (QT_QPA_PLATFORM=wayland):"
 start_pictavo wayland QT_QPA_PLATFORM=wayland
