@@ -54,7 +54,15 @@ std::vector<std::wstring> drawnLines(HWND label)
     return lines;
 }
 
-// At 96 dpi and after a move to 144 dpi, found by their whole texts.
+LOGFONTW fontOf(HWND label)
+{
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0)), sizeof font, &font);
+    return font;
+}
+
+// At 96 dpi and after a move to 144 dpi, found by their whole texts. The size is in the largest
+// font that shows it whole: the other labels' size, or else one that a pixel more would not fit.
 TEST(LabelFonts, StatusLabelsShowTheFileNameAndTheWholeSizeOnOneLine)
 {
     ASSERT_EQ(OleInitialize(nullptr), S_OK);
@@ -72,7 +80,19 @@ TEST(LabelFonts, StatusLabelsShowTheFileNameAndTheWholeSizeOnOneLine)
         const auto name = drawnLines(FindWindowExW(window.handle(), nullptr, L"Static", path.c_str()));
         ASSERT_EQ(name.size(), 1u) << dpi << " dpi";
         EXPECT_TRUE(name[0].starts_with(L"File: C:\\Users\\") && name[0].ends_with(L"...\\IMG_20240817_153012.jpg")) << dpi << " dpi";
-        EXPECT_EQ(drawnLines(FindWindowExW(window.handle(), nullptr, L"Static", size.c_str())), std::vector{size}) << dpi << " dpi";
+        const HWND sizeLabel = FindWindowExW(window.handle(), nullptr, L"Static", size.c_str());
+        EXPECT_EQ(drawnLines(sizeLabel), std::vector{size}) << dpi << " dpi";
+        LOGFONTW larger = fontOf(sizeLabel);
+        --larger.lfHeight;
+        const win32::unique_hdc dc(CreateCompatibleDC(nullptr));
+        const win32::unique_hfont font(CreateFontIndirectW(&larger));
+        SelectObject(dc.get(), font.get());
+        SIZE needed{};
+        GetTextExtentPoint32W(dc.get(), size.c_str(), static_cast<int>(size.size()), &needed);
+        RECT box{};
+        GetClientRect(sizeLabel, &box);
+        EXPECT_TRUE(larger.lfHeight < fontOf(FindWindowExW(window.handle(), nullptr, L"Static", L"           Enjoy!")).lfHeight
+                    || needed.cx > box.right) << dpi << " dpi";
     }
     DestroyWindow(window.handle());
     OleUninitialize();
