@@ -56,7 +56,8 @@ frame_is() {
     (((style & 0xC80000) == 0xC80000 && (style & 0x70000) == 0 && (extended & 0x81) == $2)) && [ "$owner" = "$3" ]
 }
 expect_frame() { eventually frame_is "$@" || fail "'$1' has not the frame '${*:2}' but:"$'\n'"$(texts "$1")"; }
-clipboard() { xclip -o -selection clipboard 2>/dev/null || true; }
+# Asked with a time limit: an owner of the clipboard that never answers would keep xclip waiting.
+clipboard() { timeout 5 xclip -o -selection clipboard 2>/dev/null || true; }
 holds() { [ "$(clipboard)" = "$1" ]; }
 expect_clipboard() { eventually holds "$1" || fail "the clipboard holds '$(clipboard)', not '$1'"; }
 # The X window of that title. xdotool gives up when a window vanishes while it searches, as
