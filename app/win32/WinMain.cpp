@@ -2,6 +2,7 @@
 // System Information launchers with the real registry, shell and processes, and the message loop,
 // which runs until the last window is closed.
 #include "AboutWindowSlot.h"
+#include "CommandLineFiles.h"
 #include "MessageBoxes.h"
 #include "MessageLoop.h"
 #include "NativeServices.h"
@@ -9,10 +10,12 @@
 #include "WebLinkShell.h"
 #include "frmPictavo.h"
 
+#include <memory>
 #include <windows.h>
 // after windows.h, which they build on
 #include <commctrl.h>
 #include <ole2.h>
+#include <shellapi.h>
 
 namespace {
 
@@ -31,6 +34,18 @@ public:
     OleSession(const OleSession &) = delete;
     OleSession &operator=(const OleSession &) = delete;
 };
+
+// Every argument names a file ("Open with", Pictavo.exe a.gif b.jpg), split by the rules every
+// Windows program follows, which a quoted "%1" in a registered command relies on.
+std::vector<std::filesystem::path> commandLineArguments()
+{
+    int count = 0;
+    const std::unique_ptr<LPWSTR, decltype(&LocalFree)> arguments(CommandLineToArgvW(GetCommandLineW(), &count),
+                                                                  &LocalFree);
+    if (!arguments)
+        return {};
+    return {arguments.get() + 1, arguments.get() + count};
+}
 
 } // namespace
 
@@ -55,5 +70,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     const OleSession ole;
     window.create();
     window.show();
+    if (auto files = commandLineFiles(commandLineArguments()); !files.empty())
+        window.openFiles(std::move(files));
     return loop.run();
 }

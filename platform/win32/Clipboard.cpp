@@ -1,5 +1,7 @@
 #include "Clipboard.h"
 
+#include "DroppedFileList.h"
+
 #include <cstring>
 #include <memory>
 
@@ -61,6 +63,15 @@ bool setClipboardText(HWND owner, std::wstring_view text, const ClipboardPatienc
     // The clipboard owns the memory now.
     memory.release();
     return true;
+}
+
+std::vector<std::filesystem::path> clipboardFiles(HWND owner, const ClipboardPatience &patience)
+{
+    if (!IsClipboardFormatAvailable(CF_HDROP) || !openClipboard(owner, patience))
+        return {};
+    const OpenedClipboard opened;
+    const auto files = static_cast<HDROP>(GetClipboardData(CF_HDROP));
+    return files != nullptr ? filesIn(files) : std::vector<std::filesystem::path>{};
 }
 
 } // namespace win32

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <string_view>
+#include <vector>
 #include <windows.h>
 
 namespace win32 {
@@ -16,5 +18,10 @@ struct ClipboardPatience {
 // Replaces the clipboard's content with the text as CF_UNICODETEXT, owned by owner. False when
 // the clipboard stayed held by another program for every attempt, or did not take the text.
 bool setClipboardText(HWND owner, std::wstring_view text, const ClipboardPatience &patience = {});
+
+// The files on the clipboard (CF_HDROP, as a file manager's Copy or Cut puts them there), in their
+// order; empty when it offers none or stayed held by another program. The clipboard is only read:
+// the files of a Cut stay where they are, and nothing tells the file manager they were pasted.
+std::vector<std::filesystem::path> clipboardFiles(HWND owner, const ClipboardPatience &patience = {});
 
 } // namespace win32

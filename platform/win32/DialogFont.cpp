@@ -42,7 +42,7 @@ const wchar_t *msSansSerifAt(int pixels)
 
 } // namespace
 
-bool textFits(HDC dc, const form::Font &font, UINT dpi, std::wstring_view text, SIZE box)
+bool textFits(HDC dc, const form::Font &font, UINT dpi, std::wstring_view text, SIZE box, ShownIn shownIn)
 {
     const unique_hfont measured = createDialogFont(font, dpi);
     const HGDIOBJ previous = SelectObject(dc, measured.get());
@@ -51,7 +51,7 @@ bool textFits(HDC dc, const form::Font &font, UINT dpi, std::wstring_view text, 
     // Elsewhere the face may be a wider one; a bitmap face at a size of its own is drawn as
     // measured, pixel for pixel.
     const bool bitmap = (metrics.tmPitchAndFamily & (TMPF_VECTOR | TMPF_TRUETYPE)) == 0;
-    const LONG width = bitmap ? box.cx : box.cx * 10 / 11;
+    const LONG width = bitmap || shownIn == ShownIn::MeasuredFace ? box.cx : box.cx * 10 / 11;
     RECT needed{0, 0, width, 0};
     DrawTextW(dc, text.data(), static_cast<int>(text.size()), &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
     SelectObject(dc, previous);
@@ -77,13 +77,13 @@ unique_hfont createDialogFont(const form::Font &font, UINT dpi)
     return unique_hfont(CreateFontIndirectW(&face));
 }
 
-form::Font fittedFont(HDC dc, const form::Font &font, UINT dpi, std::wstring_view text, SIZE box)
+form::Font fittedFont(HDC dc, const form::Font &font, UINT dpi, std::wstring_view text, SIZE box, ShownIn shownIn)
 {
     const int described = pixelHeight(font, dpi);
     form::Font smaller = font;
     for (int pixels = described; pixels * 4 >= described * 3; --pixels) {
         smaller.points = pixels * static_cast<double>(kPointsPerInch) / dpi;
-        if (textFits(dc, smaller, dpi, text, box))
+        if (textFits(dc, smaller, dpi, text, box, shownIn))
             return pixels == described ? font : smaller;
     }
     return smaller;

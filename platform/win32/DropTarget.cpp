@@ -1,8 +1,7 @@
 #include "DropTarget.h"
 
+#include "DroppedFileList.h"
 #include "MessageBoxes.h"
-
-#include <shellapi.h>
 
 namespace win32 {
 
@@ -19,23 +18,18 @@ DWORD shownEffect(DWORD offered)
     return DROPEFFECT_NONE;
 }
 
-std::vector<std::filesystem::path> droppedFiles(IDataObject *data)
+// A drop that offers no file list (text, a web address, a file that lives only inside another
+// program, such as a mail attachment or a file in a zip folder) or a list without a file has none.
+std::optional<std::vector<std::filesystem::path>> droppedFiles(IDataObject *data)
 {
     FORMATETC format{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
     STGMEDIUM medium{};
     if (data == nullptr || FAILED(data->GetData(&format, &medium)))
-        return {};
-    std::vector<std::filesystem::path> paths;
-    if (const auto drop = static_cast<HDROP>(GlobalLock(medium.hGlobal))) {
-        const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
-        for (UINT i = 0; i < count; ++i) {
-            std::wstring path(DragQueryFileW(drop, i, nullptr, 0), L'\0');
-            DragQueryFileW(drop, i, path.data(), static_cast<UINT>(path.size() + 1));
-            paths.emplace_back(std::move(path));
-        }
-        GlobalUnlock(medium.hGlobal);
-    }
+        return std::nullopt;
+    auto paths = filesIn(static_cast<HDROP>(medium.hGlobal));
     ReleaseStgMedium(&medium);
+    if (paths.empty())
+        return std::nullopt;
     return paths;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <vector>
 #include <ole2.h>
 
@@ -11,10 +12,10 @@ class FileDropReceiver {
 public:
     // Something is dragged over the window, or a drag has left it.
     virtual void dragOver() = 0;
-    // The local files of a drop in the order the source listed them; empty when it carried none.
-    // Called inside the drop notification, while the source waits for its answer: keep the list
-    // and return, and do the work later from the window's own message queue.
-    virtual void drop(std::vector<std::filesystem::path> paths) = 0;
+    // The local files of a drop in the order the source listed them, or none when it carried no
+    // file. Called inside the drop notification, while the source waits for its answer: keep the
+    // list and return, and do the work later from the window's own message queue.
+    virtual void drop(std::optional<std::vector<std::filesystem::path>> paths) = 0;
 
 protected:
     ~FileDropReceiver() = default;

@@ -185,16 +185,4 @@ TEST(DropQueueTest, DropsArrivingDuringOneFollowItInOrder)
     EXPECT_EQ(events, "<a><b><c><d><e>");
 }
 
-// A file of 2 GiB or more must show its true length, not a wrapped 32-bit one.
-TEST_F(DropTest, SizeOfAFileBeyondFourGibIsExact)
-{
-    const auto path = gif();
-    std::error_code error;
-    fs::resize_file(path, (std::uintmax_t{1} << 32) + 5, error);
-    if (error)
-        GTEST_SKIP() << "this file system cannot hold a sparse file of 4 GiB";
-    drop({path});
-    EXPECT_EQ(labels[1], "File Size: 4294967301 bytes");
-}
-
 } // namespace

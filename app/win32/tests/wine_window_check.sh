@@ -4,12 +4,18 @@
 # drags from an X client bring a GIF, two files at once onto the tag box, a BMP and a file whose
 # name holds "&" and letters outside ASCII; after each accepted file the X clipboard holds the
 # exact tag and the labels show the file's Wine path, while the BMP shows the refusal and leaves
-# the clipboard as it was; a missing file's error box takes Enter, and a drop made while it is up
-# follows once it is closed; "About" > "This Utility" opens "About Pictavo", a dialog frame with
-# a hidden owner, where "s" alone presses nothing and Enter on "System Info..." presses that
-# button, which starts the program the registry names, or says it cannot;
-# Escape closes the main window while the About window keeps the program running, and Escape
-# there ends it with status 0. Started again at 144 dpi, the window's client area is 567x344.
+# the clipboard as it was; a drag of text alone, which carries no file, shows two error boxes and
+# the refusal; a missing file's error box takes Enter, and a drop made while it is up follows once
+# it is closed; files pasted with Ctrl+V or Shift+Insert, in the tag box or on Quit, or with the
+# tag box's menu are handled as a drop, and text pasted goes into the tag box;
+# "About" > "This Utility" opens "About Pictavo", a dialog frame with a hidden owner, where "s"
+# alone presses nothing and Enter on "System Info..." presses that button, which starts the
+# program the registry names, or says it cannot; Escape closes the main window while the About
+# window keeps the program running, and Escape there ends it with status 0. Started again at 144
+# dpi with two files named on its command line, relative to its folder, the window's client area
+# is 567x344 and it shows the second file by its full path. With PICTAVO_SCREENSHOTS naming a
+# folder, the window is photographed there (xwd, netpbm) with a long path and a ten-digit size
+# at 96 and at 144 dpi, and with the path's tool tip.
 # Usage: wine_window_check.sh PICTAVO.EXE WINDOW_TEXTS.EXE XDND_DRAG
 set -euo pipefail
 
@@ -19,7 +25,7 @@ drag=${3:+$(realpath "$3")}
 
 source "$(dirname "$(realpath "$0")")/../../../tests/support/check.sh"
 [ -n "$drag" ] && [ -x "$drag" ] || skip "no X drag source given (tools/test-windows.sh builds it)"
-for tool in xvfb-run wine xdotool xclip; do
+for tool in xvfb-run wine xdotool xclip python3 ${PICTAVO_SCREENSHOTS:+xwd xwdtopnm pnmtopng}; do
     command -v "$tool" >/dev/null || skip "$tool is not installed (tools/install-deps.sh --tests)"
 done
 if [ -z "${PICTAVO_INSIDE_XVFB:-}" ]; then
@@ -50,7 +56,8 @@ frame_is() {
     (((style & 0xC80000) == 0xC80000 && (style & 0x70000) == 0 && (extended & 0x81) == $2)) && [ "$owner" = "$3" ]
 }
 expect_frame() { eventually frame_is "$@" || fail "'$1' has not the frame '${*:2}' but:"$'\n'"$(texts "$1")"; }
-clipboard() { xclip -o -selection clipboard 2>/dev/null || true; }
+# Asked with a time limit: an owner of the clipboard that never answers would keep xclip waiting.
+clipboard() { timeout 5 xclip -o -selection clipboard 2>/dev/null || true; }
 holds() { [ "$(clipboard)" = "$1" ]; }
 expect_clipboard() { eventually holds "$1" || fail "the clipboard holds '$(clipboard)', not '$1'"; }
 # The X window of that title. xdotool gives up when a window vanishes while it searches, as
@@ -69,10 +76,47 @@ printf 'GIF89a\x2c\x01\x02\x00\x00\x00\x00;' >'Café & Crème.gif' # 300 x 2
 printf '\xff\xd8\xff\xe0\x00\x10JFIF\x00\x01\x01\x00\x00\x01\x00\x01\x00\x00' >photo.jpg
 printf '\xff\xc0\x00\x11\x08\x01\xe0\x02\x80\x03\x01\x22\x00\x02\x11\x01\x03\x11\x01\xff\xd9' >>photo.jpg
 printf 'BM\x46\x00\x00\x00\x00\x00\x00\x00\x36\x00\x00\x00\x28\x00\x00\x00\x64\x00\x00\x00\x32\x00\x00\x00' >picture.bmp
+# A camera's picture deep in a folder whose path has spaces, and a GIF of 9,999,999,999 bytes (sparse).
+long_path='home/alexandra/Pictures/Holidays 2024/Camera Roll/IMG_20240817_153012.jpg'
+mkdir -p "$(dirname "$long_path")"
+cp photo.jpg "$long_path"
+cp logo.gif big.gif
+truncate -s 9999999999 big.gif
 # Wine shows the Unix file system as drive Z:.
 wine_path() {
     local path="Z:$PWD/$1"
     echo "${path//\//\\}"
+}
+
+# The window photographed into PICTAVO_SCREENSHOTS, once it has drawn what it was just given.
+screenshot() {
+    [ -n "${PICTAVO_SCREENSHOTS:-}" ] || return 0
+    sleep 1
+    xwd -silent "${@:2}" | xwdtopnm 2>/dev/null | pnmtopng >"$PICTAVO_SCREENSHOTS/$1.png" || fail "no screenshot $1"
+}
+# The message box's X window, titled "Pictavo" as the main window is.
+box_window() { xdotool search --onlyvisible --name '^Pictavo$' 2>/dev/null | grep -vx "$window" | head -n 1; }
+box_shown() { [ -n "$(box_window)" ]; }
+box_closed() { ! xdotool search --onlyvisible --name '^Pictavo$' 2>/dev/null | grep -qx "$1"; }
+# Closes the message box that shows TEXT with Enter; another one may take its place at once.
+close_box() {
+    expect "Pictavo|#32770" "$1"
+    eventually box_shown || fail "the message box '$1' has no X window"
+    local box
+    box=$(box_window)
+    xdotool key Return
+    eventually box_closed "$box" || fail "the message box '$1' is still open after Enter"
+}
+# Puts files on the X clipboard as a file manager's Copy does, as a text/uri-list, which Wine hands
+# its programs as CF_HDROP; or text. Wine sees the new owner of the clipboard a moment later.
+copy_files() {
+    python3 -c 'import pathlib, sys; sys.stdout.write("".join(pathlib.Path(a).absolute().as_uri() + "\r\n" for a in sys.argv[1:]))' \
+        "$@" | xclip -selection clipboard -t text/uri-list
+    sleep 1
+}
+copy_text() {
+    printf %s "$1" | xclip -selection clipboard
+    sleep 1
 }
 
 wine "$program" &
@@ -107,6 +151,16 @@ expect Pictavo "Try dropping in a GIF,"
 expect Pictavo "...or a Jpeg."
 holds '<img src="photo.jpg" width="640" height="480" border="0">' || fail "the BMP changed the clipboard to '$(clipboard)'"
 
+# A drop that carries no file (text, a browser's picture, a file that lives only inside another
+# program) fails taking the file list, then the length of the empty path that runs in its place:
+# two error boxes, then the refusal; the clipboard keeps its tag.
+drop 250 136 --text 'https://pictavo.example/logo.gif'
+close_box "File Processing Error"
+close_box "File Processing Error"
+expect Pictavo "What kind of file is this?"
+gone "Pictavo|#32770" || fail "a third message box came up after a drop without a file"
+holds '<img src="photo.jpg" width="640" height="480" border="0">' || fail "a drop without a file changed the clipboard"
+
 # A step that fails in the middle of a drop: a file that is not there has no length. The source
 # is answered at once, not when the "File Processing Error" box is closed (the drag fails
 # otherwise). A drop made while the box is up waits for this one to end: Enter closes the box,
@@ -124,6 +178,48 @@ tag='<img src="Café &amp; Crème.gif" width="300" height="2" border="0">'
 drop 250 136 'Café & Crème.gif'
 expect_clipboard "$tag"
 expect Pictavo "File: $(wine_path 'Café & Crème.gif')"
+
+# One line each: the long path keeps "File: " and the file's name, the size shows whole.
+drop 250 136 "$long_path"
+expect Pictavo "File: $(wine_path "$long_path")"
+screenshot long-path-96 -id "$window"
+xdotool mousemove --window "$window" 100 $((top + 24))
+screenshot long-path-tool-tip-96 -root
+xdotool mousemove --window "$window" 5 $((top + 41))
+drop 250 136 big.gif
+expect Pictavo "File Size: 9999999999 bytes"
+screenshot size-96 -id "$window"
+
+# Every paste in the window is a drop when the clipboard holds files, and otherwise the tag box's
+# text paste: Ctrl+V and Shift+Insert in the tag box (which pastes the second without WM_PASTE)
+# and on Quit, and Paste in the tag box's menu, which offers it for files alone.
+logo='<img src="logo.gif" width="120" height="60" border="0">'
+xdotool mousemove --window "$window" 5 $((top + 41)) click 1
+copy_files logo.gif
+xdotool key ctrl+v
+expect_clipboard "$logo"
+expect Pictavo "focus $logo"
+copy_files photo.jpg
+xdotool key shift+Insert
+expect_clipboard '<img src="photo.jpg" width="640" height="480" border="0">'
+copy_files logo.gif
+xdotool key Tab
+expect Pictavo "focus Quit"
+xdotool key ctrl+v
+expect_clipboard "$logo"
+expect Pictavo "File: $(wine_path logo.gif)"
+copy_files photo.jpg
+xdotool key shift+Insert
+expect_clipboard '<img src="photo.jpg" width="640" height="480" border="0">'
+expect Pictavo "focus Quit"
+copy_text 'alt="" '
+xdotool key ctrl+v
+expect Pictavo 'alt="" <img src="photo.jpg" width="640" height="480" border="0">'
+copy_files 'Café & Crème.gif'
+xdotool mousemove --window "$window" 100 $((top + 207)) click 3
+sleep 1
+xdotool key p
+expect_clipboard "$tag"
 
 # Without a window manager Wine gives the keyboard to the window last clicked. (5, 41) is bare
 # client area, left of where the About window appears.
@@ -195,10 +291,18 @@ status=0
 wait "$pid" || status=$?
 [ "$status" -eq 0 ] || fail "exit status $status"
 
-# At 144 dpi (display scaling 150 %) the window lays out its 96-dpi description scaled by 1.5.
+# At 144 dpi (display scaling 150 %) the window lays out its 96-dpi description scaled by 1.5. The
+# files named on the command line, made absolute, are one drop: the last one's tag stays.
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
 wineserver -w
-wine "$program" &
-x_window Pictavo >/dev/null
+wine "$program" big.gif "$long_path" &
+window=$(x_window Pictavo)
 expect Pictavo "client 567x344"
-echo "PASS: window, drops, clipboard, labels, About window, both Escapes and 144 dpi under Wine"
+expect_clipboard '<img src="IMG_20240817_153012.jpg" width="640" height="480" border="0">'
+expect Pictavo "File: $(wine_path "$long_path")"
+screenshot long-path-144 -id "$window"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+"$drag" "$window" 375 $((HEIGHT - 344 + 204)) big.gif || fail "the drag of big.gif was refused at 144 dpi"
+expect Pictavo "File Size: 9999999999 bytes"
+screenshot size-144 -id "$window"
+echo "PASS: window, drops, pastes, clipboard, labels, About window, both Escapes, command line and 144 dpi under Wine"

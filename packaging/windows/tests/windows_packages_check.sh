@@ -2,10 +2,13 @@
 # Meets the Windows release files as a user does, in a fresh Wine prefix on a virtual X server:
 # the zip holds exactly the given Pictavo.exe, its licence and its read-me; `msiexec /i /qn`
 # installs that same program into Program Files\Pictavo with a Start-menu shortcut through which
-# it starts and shows its window, and one uninstall entry with the name, version, publisher and
-# icon; the package of the next version, built here from the same program, replaces it, leaving
-# one entry; `msiexec /x /qn` then removes it, and the prefix's files and registry export show
-# nothing new but Windows Installer's own empty folder and keys.
+# it starts and shows its window, one uninstall entry with the name, version, publisher and
+# icon, and "Open with" for GIF and JPEG files (a ProgID under each extension's OpenWithProgids,
+# the application's key with its supported types, both opening one quoted file) without making
+# itself any extension's default; the package of the next version, built here from the same
+# program, replaces it, leaving one entry; `msiexec /x /qn` then removes it, "Open with" too, and
+# the prefix's files and registry export show nothing new but Windows Installer's own empty folder
+# and keys.
 # Usage: windows_packages_check.sh PICTAVO.EXE PACKAGE_DIR VERSION WINDOW_TEXTS.EXE
 set -euo pipefail
 
@@ -44,8 +47,12 @@ wineserver --persistent
 wineboot --init >/dev/null 2>&1
 
 # Every file and folder of the prefix, and every registry key and value, one per line; but not the
-# keys that Wine's own services rewrite as they come and go (device links, the service counter).
-wine_volatile='^\[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Control\\(DeviceClasses\\.*\\Control\]|ServiceCurrent\])'
+# keys that Wine's own services rewrite as they come and go (device links, the service counter),
+# nor those it writes when it first meets the display or the network cards, which can happen after
+# the first snapshot on a busy machine.
+wine_volatile='^\[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Control\\(DeviceClasses\\.*\\Control\]|ServiceCurrent\]|Video\\)'
+wine_volatile+='|^\[HKEY_LOCAL_MACHINE\\Software\\(Wow6432Node\\)?Microsoft\\Windows NT\\CurrentVersion\\NetworkCards\\'
+wine_volatile+='|^\[HKEY_CURRENT_USER\\Software\\Wine\\Temporary System Parameters\\'
 snapshot() {
     (cd "$WINEPREFIX" && find drive_c -printf '%y %p\n' | sort) >"$work/$1.files"
     for hive in HKLM HKCU; do
@@ -88,6 +95,25 @@ shortcut=$(find "$WINEPREFIX/drive_c" -path '*/Start Menu/Programs/Pictavo.lnk')
 [ -n "$shortcut" ] || fail "no Start-menu shortcut Pictavo"
 echo "installed $version: Program Files\\Pictavo\\Pictavo.exe, shortcut, one uninstall entry, icon $icon"
 
+# "Open with", as reg reads it back: the ProgID and the application's key, each running one quoted
+# file, and the extensions that list them, none of which has Pictavo as its default.
+classes='HKLM\Software\Classes'
+extensions=(.gif .jpg .jpeg .jpe .jfif)
+has_value() { wine reg query "$1" /v "$2" >/dev/null 2>&1; }
+data() { wine reg query "$1" "${@:2}" 2>/dev/null | tr -d '\r' | sed -n 's/^    .*    REG_SZ    //p'; }
+open_command='"C:\Program Files\Pictavo\Pictavo.exe" "%1"'
+for key in "$classes\Pictavo.Image" "$classes\Applications\Pictavo.exe"; do
+    [ "$(data "$key\shell\open\command" /ve)" = "$open_command" ] ||
+        fail "$key opens with '$(data "$key\shell\open\command" /ve)', not '$open_command'"
+done
+[ "$(data "$classes\Applications\Pictavo.exe" /v FriendlyAppName)" = Pictavo ] || fail "no FriendlyAppName Pictavo"
+for extension in "${extensions[@]}"; do
+    has_value "$classes\\$extension\\OpenWithProgids" Pictavo.Image || fail "Pictavo.Image is not under $extension's OpenWithProgids"
+    has_value "$classes\Applications\Pictavo.exe\SupportedTypes" "$extension" || fail "$extension is not a supported type"
+    ! data "$classes\\$extension" /ve | grep -q Pictavo || fail "the installer made Pictavo the default for $extension"
+done
+echo "Open with: Pictavo.Image under ${extensions[*]}, Applications\\Pictavo.exe, both run $open_command"
+
 # Started from the Start menu, the installed program shows its window; asked to close, it ends.
 wine start /unix "$shortcut"
 shows_window() { wine "$window_texts" Pictavo 2>/dev/null | grep -qx 'client 378x229'; }
@@ -104,6 +130,12 @@ msiexec /i "$work/Pictavo-$next_version-x64.msi"
 echo "$next_version replaced $version: one uninstall entry, version $next_version"
 
 msiexec /x "$work/Pictavo-$next_version-x64.msi"
+for key in "$classes\Pictavo.Image" "$classes\Applications\Pictavo.exe"; do
+    ! wine reg query "$key" >/dev/null 2>&1 || fail "msiexec /x left $key"
+done
+for extension in "${extensions[@]}"; do
+    ! has_value "$classes\\$extension\\OpenWithProgids" Pictavo.Image || fail "msiexec /x left Pictavo.Image under $extension"
+done
 snapshot after
 # What may stay: the folder and keys in which Windows Installer registers packages, empty.
 bookkeeping='^(d drive_c/windows/Installer|\[HKEY_LOCAL_MACHINE\\Software\\(Classes|Microsoft\\Windows\\CurrentVersion)\\Installer(\\[^]]*)?\])$'

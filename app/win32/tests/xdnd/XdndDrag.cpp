@@ -1,8 +1,9 @@
 // Drags files onto an X window over the XDND protocol, as a file manager does, without a mouse:
 //     xdnd_drag WINDOW X Y FILE...
+//     xdnd_drag WINDOW X Y --text TEXT
 // enters WINDOW, hovers at (X, Y) in its coordinates, drops, and offers the files as a
-// text/uri-list in the order given. Exit status 0 once the target says it has finished with the
-// drop, 1 when it refuses the drag or stays silent for 10 seconds.
+// text/uri-list in the order given, or only the text as text/plain. Exit status 0 once the target
+// says it has finished with the drop, 1 when it refuses the drag or stays silent for 10 seconds.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <poll.h>
@@ -19,6 +20,7 @@ namespace {
 
 Display *display;
 Window source;
+const char *offeredType = "text/uri-list";
 
 Atom atom(const char *name)
 {
@@ -52,7 +54,7 @@ void send(Window target, const char *type, long l1, long l2, long l3 = 0, long l
 }
 
 // Serves the target's requests for the file list until a message of the given type arrives.
-bool awaitMessage(const char *type, const std::string &uris, std::function<bool(const XClientMessageEvent &)> ok)
+bool awaitMessage(const char *type, const std::string &offered, std::function<bool(const XClientMessageEvent &)> ok)
 {
     pollfd connection{ConnectionNumber(display), POLLIN, 0};
     while (XPending(display) > 0 || poll(&connection, 1, 10000) > 0) {
@@ -63,9 +65,9 @@ bool awaitMessage(const char *type, const std::string &uris, std::function<bool(
             XEvent reply{};
             reply.xselection = {SelectionNotify, 0, True, display, request.requestor, request.selection,
                                 request.target, None, request.time};
-            if (request.target == atom("text/uri-list")) {
+            if (request.target == atom(offeredType)) {
                 XChangeProperty(display, request.requestor, request.property, request.target, 8, PropModeReplace,
-                                reinterpret_cast<const unsigned char *>(uris.data()), static_cast<int>(uris.size()));
+                                reinterpret_cast<const unsigned char *>(offered.data()), static_cast<int>(offered.size()));
                 reply.xselection.property = request.property;
             }
             XSendEvent(display, request.requestor, False, NoEventMask, &reply);
@@ -86,9 +88,13 @@ int main(int argc, char *argv[])
     if (display == nullptr || argc < 5)
         return 2;
     const Window target = std::strtoul(argv[1], nullptr, 0);
-    std::string uris;
+    std::string offered;
     for (int i = 4; i < argc; ++i)
-        uris += fileUri(argv[i]) + "\r\n";
+        offered += fileUri(argv[i]) + "\r\n";
+    if (argc == 6 && std::string_view(argv[4]) == "--text") {
+        offeredType = "text/plain";
+        offered = argv[5];
+    }
 
     source = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 1, 1, 0, 0, 0);
     XSetSelectionOwner(display, atom("XdndSelection"), source, CurrentTime);
@@ -99,13 +105,13 @@ int main(int argc, char *argv[])
                           &rootX, &rootY, &child);
 
     // Version 4 of the protocol, which every target since 2002 speaks; one type, so no type list.
-    send(target, "XdndEnter", 4L << 24, static_cast<long>(atom("text/uri-list")));
+    send(target, "XdndEnter", 4L << 24, static_cast<long>(atom(offeredType)));
     send(target, "XdndPosition", 0, (static_cast<long>(rootX) << 16) | rootY, CurrentTime,
          static_cast<long>(atom("XdndActionCopy")));
-    if (!awaitMessage("XdndStatus", uris, [](const XClientMessageEvent &status) { return (status.data.l[1] & 1) != 0; })) {
+    if (!awaitMessage("XdndStatus", offered, [](const XClientMessageEvent &status) { return (status.data.l[1] & 1) != 0; })) {
         send(target, "XdndLeave", 0, 0);
         return 1;
     }
     send(target, "XdndDrop", 0, CurrentTime);
-    return awaitMessage("XdndFinished", uris, [](const XClientMessageEvent &) { return true; }) ? 0 : 1;
+    return awaitMessage("XdndFinished", offered, [](const XClientMessageEvent &) { return true; }) ? 0 : 1;
 }
