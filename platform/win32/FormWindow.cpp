@@ -191,7 +191,9 @@ void FormWindow::registerClass() const
     windowClass.lpfnWndProc = &FormWindow::windowProcedure;
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    // The face colour by its number, not a brush of it: the background follows a change of the
+    // system colours.
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
     windowClass.lpszClassName = className.c_str();
     RegisterClassExW(&windowClass);
 }

@@ -43,3 +43,23 @@ throwaway_wine_prefix() {
 link_wine_fonts() {
     [ ! -d /usr/share/wine/fonts ] || ln -s /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
 }
+
+# The Windows program's windows, for the checks that drive it under Wine. A window's client size,
+# frame, focused control and control texts in creation order, as a Win32 program reads them with
+# the window_texts program that $window_texts names. A message box is named by its title and its
+# class, "Pictavo|#32770".
+texts() {
+    local class=
+    [[ $1 == *"|"* ]] && class=${1#*|}
+    wine "$window_texts" "${1%%|*}" ${class:+"$class"} 2>/dev/null
+}
+shows() { texts "$1" | grep -qxF -- "$2"; }
+gone() { ! texts "$1" >/dev/null; }
+expect() { eventually shows "$1" "$2" || fail "'$1' does not show '$2' but:"$'\n'"$(texts "$1")"; }
+# The X window of that title. xdotool gives up when a window vanishes while it searches, as
+# Wine's short-lived ones do, so it is asked again until it answers.
+shown() { [ -n "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)" ]; }
+x_window() {
+    eventually shown "$1" || fail "no window titled '$1'"
+    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
+}
