@@ -21,6 +21,7 @@ test_packages=(
     wine wine64                       # running its tests
     fonts-wine                        # Wine's Tahoma and MS Sans Serif, the faces the Windows windows are laid out in
     libx11-dev xclip                  # the Windows program's window check: an X drag source, the X clipboard
+    openbox x11-apps netpbm           # its access check: a window manager, screenshots (xwd) and their pixels
     desktop-file-utils appstream      # validation of the desktop entry and metainfo
     weston qt6-wayland                # the program as a native Wayland client, under a headless compositor
 )
