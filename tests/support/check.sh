@@ -11,6 +11,21 @@ fail() {
     exit 1
 }
 
+# Skips the check unless each of the named tools is installed.
+need_tools() {
+    local tool
+    for tool; do
+        command -v "$tool" >/dev/null || skip "$tool is not installed (tools/install-deps.sh --tests)"
+    done
+}
+
+# Runs the check (SCRIPT ARGUMENT...) again on a virtual X server with a screen of SIZE, unless it
+# runs on one already.
+on_virtual_screen() {
+    [ -z "${PICTAVO_INSIDE_XVFB:-}" ] || return 0
+    exec env PICTAVO_INSIDE_XVFB=1 xvfb-run --auto-servernum --server-args="-screen 0 ${1}x24" "${@:2}"
+}
+
 # A program under a virtual display, Wine's above all (a window without a window manager takes two
 # seconds to go), acts on input after delays of its own, so every expectation is polled, for 30
 # seconds.

@@ -16,12 +16,8 @@ high_contrast=$(realpath "$3")
 screenshot=$(realpath "$4")
 
 source "$(dirname "$(realpath "$0")")/../../../tests/support/check.sh"
-for tool in xvfb-run wine xdotool xprop xwininfo openbox xwd xwdtopnm; do
-    command -v "$tool" >/dev/null || skip "$tool is not installed (tools/install-deps.sh --tests)"
-done
-if [ -z "${PICTAVO_INSIDE_XVFB:-}" ]; then
-    exec env PICTAVO_INSIDE_XVFB=1 xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" "$0" "$@"
-fi
+need_tools xvfb-run wine xdotool xprop xwininfo openbox xwd xwdtopnm
+on_virtual_screen 1024x768 "$0" "$@"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/pictavo-wine-access.XXXXXX")
 throwaway_wine_prefix "$work"

@@ -120,7 +120,7 @@ expect "About Pictavo" "focus OK"
 expect_frame "About Pictavo" 1 hidden-owner
 # Access keys need Alt: "s" alone presses nothing, so the Tab after it moves on to the icon.
 xdotool key s Tab
-expect "About Pictavo" "focus "
+expect "About Pictavo" "focus Pictavo icon"
 gone "Pictavo|#32770" || fail "s alone pressed System Info..."
 # Enter presses the focused button: past the icon to "System Info...", which finds no System
 # Information program in a fresh Wine prefix and says so; Enter closes that message.
