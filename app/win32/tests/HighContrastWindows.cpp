@@ -1,6 +1,7 @@
 // Both windows as a high-contrast theme shows them, for the access check's screenshot. Wine says
-// high contrast is off whatever the colours, so these windows take it for on; once they are shown
-// the system colours turn to a black high-contrast theme's, and the windows must repaint in them.
+// high contrast is off whatever the colours, so these windows ask the flag here. Once they are
+// shown, the system colours turn to a black high-contrast theme's, then the flag goes on and the
+// windows are told so, as a user turning the theme on tells them: they must repaint in its colours.
 #include "MessageBoxes.h"
 #include "MessageLoop.h"
 #include "NativeServices.h"
@@ -10,10 +11,12 @@
 
 #include <iterator>
 
+bool highContrastOn = false;
+
 template <class Window>
 struct InHighContrast : Window {
     using Window::Window;
-    bool highContrast() const override { return true; }
+    bool highContrast() const override { return highContrastOn; }
 };
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
@@ -35,5 +38,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     const COLORREF colours[] = {RGB(0, 0, 0),       RGB(0, 0, 0),     RGB(255, 255, 255), RGB(255, 255, 255),
                                 RGB(255, 255, 255), RGB(63, 242, 63), RGB(255, 255, 0)};
     SetSysColors(static_cast<int>(std::size(elements)), elements, colours);
+    highContrastOn = true;
+    for (const HWND window : {main.handle(), about.handle()})
+        SendMessageW(window, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
     return loop.run();
 }

@@ -117,8 +117,9 @@ eventually gone "About Pictavo" || fail "the About window is still open after Es
 xdotool windowactivate --sync "$window" key Escape
 timeout 20 tail --pid="$pid" -f /dev/null || fail "still running after Escape"
 
-# High contrast: the windows side by side, then their pixels where the described colours would
-# show. The theme is black on white, with grey text green.
+# High contrast: the windows side by side, repainted in the theme's colours once they are told
+# the theme is on; then their pixels where the described colours would show. The theme is white
+# on black, with grey text green.
 wine "$high_contrast" &
 main=$(x_window Pictavo)
 about=$(x_window "About Pictavo")
