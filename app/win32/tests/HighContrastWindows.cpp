@@ -1,7 +1,7 @@
 // Both windows as a high-contrast theme shows them, for the access check's screenshot. Wine says
 // high contrast is off whatever the colours, so these windows ask the flag here. Once they are
 // shown, the system colours turn to a black high-contrast theme's, then the flag goes on and the
-// windows are told so, as a user turning the theme on tells them: they must repaint in its colours.
+// windows are told, as Windows tells them when a user turns the theme on: they must repaint.
 #include "MessageBoxes.h"
 #include "MessageLoop.h"
 #include "NativeServices.h"
