@@ -11,7 +11,7 @@ LoadedTexts loadTimeTexts(const ApplicationIdentity &application)
 
 std::vector<form::Figure> loadTimeDrawing(float scaleWidth)
 {
-    return {{form::Figure::Shape::Line, {0, 0}, {scaleWidth, 0}, kWhite}};
+    return {{form::Figure::Shape::Line, {0, 0}, {scaleWidth, 0}, kWhite, 1, form::Ink::Light}};
 }
 
 } // namespace frmAboutForm

@@ -23,8 +23,8 @@ inline constexpr form::Font kCaptionFont{.face = form::Face::MsSansSerif, .point
 inline constexpr form::Font kLinkFont{.face = form::Face::MsSansSerif, .points = 8.25, .underline = true};
 
 inline constexpr std::array kControls{
-    form::Control{.name = "picIcon", .kind = form::ControlKind::PictureBox, .rect = {8, 16, 41, 39}, .text = "",
-                  .tabIndex = 1},
+    form::Control{.name = "picIcon", .kind = form::ControlKind::PictureBox, .rect = {8, 16, 41, 39},
+                  .text = "Pictavo icon", .tabIndex = 1},
     form::Control{.name = "lblTitle", .kind = form::ControlKind::Label, .rect = {72, 16, 259, 24},
                   .text = "Application Title", .tabIndex = 5, .textColour = kBlack},
     form::Control{.name = "lblVersion", .kind = form::ControlKind::Label, .rect = {70, 40, 259, 15}, .text = "Version",
@@ -60,8 +60,9 @@ inline constexpr std::array kControls{
 // one pixel lower a white one two pixels wide, both ending at 5654 twips.
 inline constexpr double kSeparatorEnd = 5654.0 / 15.0;
 inline constexpr std::array kLines{
-    form::Figure{form::Figure::Shape::Line, {6, 203}, {kSeparatorEnd, 203}, form::Rgb{128, 128, 128}},
-    form::Figure{form::Figure::Shape::Line, {7, 204}, {kSeparatorEnd, 204}, kWhite, 2},
+    form::Figure{form::Figure::Shape::Line, {6, 203}, {kSeparatorEnd, 203}, form::Rgb{128, 128, 128}, 1,
+                 form::Ink::Grey},
+    form::Figure{form::Figure::Shape::Line, {7, 204}, {kSeparatorEnd, 204}, kWhite, 2, form::Ink::Light},
 };
 
 inline constexpr form::Window kWindow{.name = "frmAbout",

@@ -59,6 +59,7 @@ struct Control {
     ControlKind kind;
     Rect rect;
     // UTF-8. A button's "&" marks its access key; in every other kind it is an ordinary character.
+    // A picture box shows no text: its text names it for a screen reader.
     const char *text;
     int tabIndex;
     Alignment alignment = Alignment::Left;
@@ -80,6 +81,10 @@ constexpr bool takesFocus(ControlKind kind)
     return kind == ControlKind::TextBox || kind == ControlKind::Button || kind == ControlKind::PictureBox;
 }
 
+// What a figure is drawn in where a high-contrast theme replaces the described colours: the
+// theme's text colour, its colour for grey (disabled) text, or its light 3-D edge.
+enum class Ink { Text, Grey, Light };
+
 // A solid line or rectangle outline. Both end points are inked; a line wider than one pixel grows
 // downwards (or to the right, when it runs down), as the classic line control draws it.
 struct Figure {
@@ -91,6 +96,7 @@ struct Figure {
     // Empty: the system's text colour.
     std::optional<Rgb> colour{};
     int width = 1;
+    Ink ink = Ink::Text;
 };
 
 struct MenuItem {

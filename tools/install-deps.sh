@@ -23,7 +23,7 @@ test_packages=(
     wine wine64                       # running its tests
     fonts-wine                        # Wine's Tahoma and MS Sans Serif, the faces the Windows windows are laid out in
     libx11-dev xclip                  # the Windows program's window check: an X drag source, the X clipboard
-    x11-apps netpbm                   # ...and its screenshots, when asked for (xwd, to PNG)
+    openbox x11-apps netpbm           # a window manager for the access check; screenshots (xwd, to PNG) and their pixels
     desktop-file-utils appstream      # validation of the desktop entry and metainfo
     weston qt6-wayland                # the program as a native Wayland client, under a headless compositor
     mutter xwayland dbus-daemon wl-clipboard   # the clipboard under GNOME's compositor, read by a Wayland client

@@ -50,7 +50,11 @@ void frmAbout::onControl(const form::Control &control, WORD notification)
         cmdOK_Click();
     else if (is(control, "cmdSysInfo") && notification == BN_CLICKED)
         cmdSysInfo_Click();
-    else if (is(control, "lblLinks") && notification == STN_CLICKED)
+}
+
+void frmAbout::onLinkClicked(const form::Control &control)
+{
+    if (is(control, "lblLinks"))
         lblLinks_Click(control.index.value_or(0));
 }
 

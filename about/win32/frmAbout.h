@@ -24,6 +24,7 @@ private:
     void onCreate() override;
     void onScaled() override;
     void onControl(const form::Control &control, WORD notification) override;
+    void onLinkClicked(const form::Control &control) override;
     void onDrawItem(const form::Control &control, const DRAWITEMSTRUCT &item) override;
 
     void Form_Load();

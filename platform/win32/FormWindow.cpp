@@ -7,6 +7,9 @@
 #include "Utf16.h"
 
 #include <algorithm>
+#include <array>
+// after windows.h, which it builds on
+#include <commctrl.h>
 
 namespace win32 {
 
@@ -50,13 +53,15 @@ int controlId(const form::Control &described, std::size_t position)
 }
 
 // Labels and links show their text as it is: SS_NOPREFIX keeps an "&" in a file name from
-// becoming an access key. Buttons notify their focus changes so that Enter can follow the focus.
+// becoming an access key. A link is a SysLink, which screen readers know as a link with an action
+// and which opens on Enter; it asks for its link colour (LWS_USECUSTOMTEXT) so that the
+// description's can be given, and it aligns left, as the links are described. Buttons notify
+// their focus changes so that Enter can follow the focus.
 ChildKind childKind(const form::Control &control)
 {
     switch (control.kind) {
     case form::ControlKind::Label: return {L"STATIC", SS_NOPREFIX | alignmentStyle(control.alignment), 0};
-    case form::ControlKind::Link:
-        return {L"STATIC", SS_NOPREFIX | SS_NOTIFY | alignmentStyle(control.alignment), 0};
+    case form::ControlKind::Link: return {WC_LINK, LWS_NOPREFIX | LWS_USECUSTOMTEXT | WS_TABSTOP, 0};
     case form::ControlKind::TextBox: return {L"EDIT", ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
     case form::ControlKind::Button: {
         const auto push = static_cast<DWORD>(control.defaultAndCancel ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
@@ -67,9 +72,51 @@ ChildKind childKind(const form::Control &control)
     return {L"STATIC", 0, 0};
 }
 
-COLORREF colourOf(const std::optional<form::Rgb> &colour)
+// Links take the focus too, after the other tab stops.
+bool takesKeyboardFocus(form::ControlKind kind)
 {
-    return colour ? RGB(colour->red, colour->green, colour->blue) : GetSysColor(COLOR_WINDOWTEXT);
+    return form::takesFocus(kind) || kind == form::ControlKind::Link;
+}
+
+bool isLink(HWND window)
+{
+    std::array<wchar_t, 16> className{};
+    GetClassNameW(window, className.data(), static_cast<int>(className.size()));
+    return std::wstring_view(className.data()) == WC_LINK;
+}
+
+// A SysLink shows the text between <a> and </a> as its link: a link control's caption is its one
+// link.
+constexpr std::wstring_view kLinkStart = L"<a>";
+constexpr std::wstring_view kLinkEnd = L"</a>";
+
+std::wstring linkMarkup(std::wstring_view caption)
+{
+    return std::wstring(kLinkStart).append(caption).append(kLinkEnd);
+}
+
+std::wstring_view linkCaption(std::wstring_view markup)
+{
+    if (markup.starts_with(kLinkStart) && markup.ends_with(kLinkEnd))
+        return markup.substr(kLinkStart.size(), markup.size() - kLinkStart.size() - kLinkEnd.size());
+    return markup;
+}
+
+std::wstring shownText(const form::Control &described)
+{
+    const std::wstring text = platform::toUtf16(described.text);
+    return described.kind == form::ControlKind::Link ? linkMarkup(text) : text;
+}
+
+COLORREF colourRef(form::Rgb colour)
+{
+    return RGB(colour.red, colour.green, colour.blue);
+}
+
+form::Rgb systemColour(int index)
+{
+    const COLORREF colour = GetSysColor(index);
+    return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
 }
 
 // Both windows' figures run parallel to the axes. A line is the band of pixels from its start
@@ -86,9 +133,9 @@ void fillLine(HDC dc, form::Point from, form::Point to, int width, UINT dpi)
     FillRect(dc, &band, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
 }
 
-void paintFigure(HDC dc, const form::Figure &figure, UINT dpi)
+void paintFigure(HDC dc, const form::Figure &figure, const form::ColourScheme &scheme, UINT dpi)
 {
-    SetDCBrushColor(dc, colourOf(figure.colour));
+    SetDCBrushColor(dc, colourRef(form::figureColour(figure, scheme)));
     const form::Point a = figure.from;
     const form::Point b = figure.to;
     if (figure.shape == form::Figure::Shape::Line) {
@@ -119,6 +166,8 @@ void FormWindow::create(DWORD style, DWORD extendedStyle, HWND owner)
 {
     style_ = style;
     extendedStyle_ = extendedStyle;
+    const INITCOMMONCONTROLSEX linkClass{sizeof linkClass, ICC_LINK_CLASS};
+    InitCommonControlsEx(&linkClass);
     registerClass();
     const std::wstring className = platform::toUtf16(form_.name);
     if (CreateWindowExW(extendedStyle, className.c_str(), platform::toUtf16(form_.caption).c_str(), style,
@@ -142,7 +191,9 @@ void FormWindow::registerClass() const
     windowClass.lpfnWndProc = &FormWindow::windowProcedure;
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    // The face colour by its number, not a brush of it: the background follows a change of the
+    // system colours.
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
     windowClass.lpszClassName = className.c_str();
     RegisterClassExW(&windowClass);
 }
@@ -180,22 +231,62 @@ LRESULT CALLBACK FormWindow::windowProcedure(HWND window, UINT message, WPARAM w
     }
 }
 
+LRESULT CALLBACK FormWindow::controlProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                                              UINT_PTR subclass, DWORD_PTR self)
+{
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(control, &FormWindow::controlProcedure, subclass);
+    return reinterpret_cast<const FormWindow *>(self)->dispatchControl(control, message, wParam, lParam);
+}
+
+LRESULT FormWindow::dispatchControl(HWND control, UINT message, WPARAM wParam, LPARAM lParam) const
+{
+    const form::Control *described = describedControl(GetDlgCtrlID(control));
+    const bool link = described != nullptr && described->kind == form::ControlKind::Link;
+    switch (message) {
+    // A SysLink shows the system's hand over its link: the description's pointer replaces it.
+    case WM_SETCURSOR:
+        if (link) {
+            SetCursor(LoadCursorW(GetModuleHandleW(nullptr), kLinkPointer));
+            return TRUE;
+        }
+        break;
+    // Space opens a link as Enter does, once however long it is held.
+    case WM_KEYDOWN:
+        if (link && wParam == VK_SPACE) {
+            constexpr LPARAM kRepeated = 1 << 30;
+            return (lParam & kRepeated) != 0 ? 0 : DefSubclassProc(control, WM_KEYDOWN, VK_RETURN, lParam);
+        }
+        break;
+    // A picture box draws its focus mark itself, so it is drawn again when the focus comes or goes.
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: InvalidateRect(control, nullptr, FALSE); break;
+    }
+    return DefSubclassProc(control, message, wParam, lParam);
+}
+
 LRESULT FormWindow::dispatch(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_CREATE: onCreateWindow(); return 0;
     case WM_ACTIVATE: onActivate(LOWORD(wParam) != WA_INACTIVE); return 0;
+    // Sent by the message loop for Tab (wParam 0) and Shift+Tab, as the dialog manager sends it.
+    case WM_NEXTDLGCTL:
+        if (lParam != FALSE)
+            break;
+        moveFocus(wParam != 0);
+        return 0;
     case WM_COMMAND: onCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
+    case WM_NOTIFY: onNotify(*reinterpret_cast<const NMHDR *>(lParam)); return 0;
     case WM_CTLCOLORSTATIC: return onControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-    case WM_SETCURSOR:
-        if (onSetCursor(reinterpret_cast<HWND>(wParam)))
-            return TRUE;
-        break;
     case WM_PAINT: onPaint(); return 0;
-    case WM_DRAWITEM:
-        if (const auto *described = describedControl(static_cast<int>(wParam)))
-            onDrawItem(*described, *reinterpret_cast<const DRAWITEMSTRUCT *>(lParam));
-        return TRUE;
+    case WM_DRAWITEM: drawItem(*reinterpret_cast<const DRAWITEMSTRUCT *>(lParam)); return TRUE;
+    // A high-contrast theme switched on or off, or other system colours.
+    case WM_SETTINGCHANGE:
+        if (wParam == SPI_SETHIGHCONTRAST)
+            onColoursChanged();
+        break;
+    case WM_SYSCOLORCHANGE: onColoursChanged(); return 0;
     // Asked before a move to a monitor of another dpi: the window's size there, so that the
     // rectangle WM_DPICHANGED then suggests gives the client area its exact scaled size.
     case WM_GETDPISCALEDSIZE: {
@@ -231,25 +322,26 @@ void FormWindow::onCreateWindow()
 
 void FormWindow::createControls()
 {
-    std::vector<std::size_t> tabOrder(form_.controls.size());
-    for (std::size_t i = 0; i < tabOrder.size(); ++i)
-        tabOrder[i] = i;
-    std::ranges::stable_sort(tabOrder, {}, [this](std::size_t i) { return form_.controls[i].tabIndex; });
-
-    // Tab follows the order of creation. Each control is a group of its own, so the arrow keys
-    // never move the focus.
-    for (const std::size_t i : tabOrder) {
+    // In the description's order, the reading order. Each control is a group of its own, so the
+    // arrow keys never move the focus.
+    std::vector<std::pair<int, HWND>> tabStops;
+    for (std::size_t i = 0; i < form_.controls.size(); ++i) {
         const form::Control &described = form_.controls[i];
         const ChildKind kind = childKind(described);
-        const int id = controlId(described, i);
-        const HWND child = CreateWindowExW(kind.extendedStyle, kind.className,
-                                           platform::toUtf16(described.text).c_str(),
+        const HWND child = CreateWindowExW(kind.extendedStyle, kind.className, shownText(described).c_str(),
                                            WS_CHILD | WS_VISIBLE | WS_GROUP | kind.style, 0, 0, 0, 0, window_,
-                                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(described, i))),
                                            GetModuleHandleW(nullptr), nullptr);
-        if (focus_ == nullptr && form::takesFocus(described.kind))
-            focus_ = child;
+        if (described.kind == form::ControlKind::Link || described.kind == form::ControlKind::PictureBox)
+            SetWindowSubclass(child, &FormWindow::controlProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
+        if (takesKeyboardFocus(described.kind))
+            tabStops.emplace_back(described.tabIndex, child);
     }
+    // Tab no longer follows the order of creation: the window moves the focus itself.
+    std::ranges::stable_sort(tabStops, {}, &decltype(tabStops)::value_type::first);
+    for (const auto &[tabIndex, child] : tabStops)
+        tabStops_.push_back(child);
+    focus_ = tabStops_.empty() ? nullptr : tabStops_.front();
 }
 
 RECT FormWindow::frameAroundClient(UINT dpi) const
@@ -306,6 +398,25 @@ void FormWindow::onActivate(bool active)
         SetFocus(focus_);
 }
 
+// To the next or previous tab stop by tab index, round the cycle, as the dialog manager moves it.
+void FormWindow::moveFocus(bool backwards)
+{
+    if (tabStops_.empty())
+        return;
+    const std::size_t count = tabStops_.size();
+    const auto focused = std::ranges::find(tabStops_, GetFocus());
+    std::size_t next = backwards ? count - 1 : 0;
+    if (focused != tabStops_.end())
+        next = (static_cast<std::size_t>(focused - tabStops_.begin()) + (backwards ? count - 1 : 1)) % count;
+    const HWND target = tabStops_[next];
+    // The keyboard is in use: focus marks show from now on.
+    SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    // A text box reached by Tab has its text selected.
+    if ((SendMessageW(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) != 0)
+        SendMessageW(target, EM_SETSEL, 0, -1);
+    SetFocus(target);
+}
+
 void FormWindow::onCommand(WORD id, WORD notification)
 {
     const auto item = std::ranges::find(menuItems_, static_cast<int>(id), &decltype(menuItems_)::value_type::first);
@@ -345,34 +456,76 @@ void FormWindow::styleDefaultButton()
     }
 }
 
-LRESULT FormWindow::onControlColour(HDC dc, HWND child)
+// A link's notifications: its activation, and before it draws its link the colour to draw it in.
+void FormWindow::onNotify(const NMHDR &notification)
+{
+    const form::Control *described = describedControl(static_cast<int>(notification.idFrom));
+    if (described == nullptr || described->kind != form::ControlKind::Link)
+        return;
+    if (notification.code == NM_CLICK || notification.code == NM_RETURN)
+        onLinkClicked(*described);
+    else if (notification.code == NM_CUSTOMTEXT) {
+        const auto &text = reinterpret_cast<const NMCUSTOMTEXT &>(notification);
+        if (text.fLink)
+            SetTextColor(text.hDC, colourRef(form::textColour(*described, colourScheme())));
+    }
+}
+
+bool FormWindow::highContrast() const
+{
+    HIGHCONTRASTW setting{};
+    setting.cbSize = sizeof setting;
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof setting, &setting, 0)
+        && (setting.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+form::ColourScheme FormWindow::colourScheme() const
+{
+    return {highContrast(),
+            {systemColour(COLOR_WINDOWTEXT), systemColour(COLOR_BTNTEXT), systemColour(COLOR_GRAYTEXT),
+             systemColour(COLOR_BTNHIGHLIGHT), systemColour(COLOR_HOTLIGHT)}};
+}
+
+// Every text on the face colour, the windows' background in any theme.
+LRESULT FormWindow::onControlColour(HDC dc, HWND child) const
 {
     const form::Control *described = describedControl(GetDlgCtrlID(child));
-    SetTextColor(dc, colourOf(described != nullptr ? described->textColour : std::nullopt));
+    SetTextColor(dc, described != nullptr ? colourRef(form::textColour(*described, colourScheme()))
+                                          : GetSysColor(COLOR_BTNTEXT));
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
 
-bool FormWindow::onSetCursor(HWND target) const
+// A picture box that holds the focus shows it as a button does.
+void FormWindow::drawItem(const DRAWITEMSTRUCT &item)
 {
-    if (target == window_ || !IsChild(window_, target))
-        return false;
-    const form::Control *described = describedControl(GetDlgCtrlID(target));
-    if (described == nullptr || described->kind != form::ControlKind::Link)
-        return false;
-    SetCursor(LoadCursorW(GetModuleHandleW(nullptr), kLinkPointer));
-    return true;
+    const form::Control *described = describedControl(static_cast<int>(item.CtlID));
+    if (described == nullptr)
+        return;
+    onDrawItem(*described, item);
+    if (GetFocus() == item.hwndItem)
+        DrawFocusRect(item.hDC, &item.rcItem);
 }
 
 void FormWindow::onPaint()
 {
     PAINTSTRUCT paint{};
     const HDC dc = BeginPaint(window_, &paint);
+    const form::ColourScheme scheme = colourScheme();
     for (const auto &figure : form_.lines)
-        paintFigure(dc, figure, dpi_);
+        paintFigure(dc, figure, scheme, dpi_);
     for (const auto &figure : drawing_)
-        paintFigure(dc, figure, dpi_);
+        paintFigure(dc, figure, scheme, dpi_);
     EndPaint(window_, &paint);
+}
+
+// The colours are chosen afresh on each drawing; the common controls keep their own copy of the
+// system colours, which the top-level window is to pass the news on to.
+void FormWindow::onColoursChanged()
+{
+    for (HWND child = GetWindow(window_, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
+        SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void FormWindow::onNewDpi(UINT dpi, const RECT &suggested)
@@ -418,14 +571,15 @@ HWND FormWindow::control(std::string_view name, std::optional<std::int16_t> inde
 
 void FormWindow::setText(HWND window, std::string_view text)
 {
-    SetWindowTextW(window, platform::toUtf16(text).c_str());
+    const std::wstring wide = platform::toUtf16(text);
+    SetWindowTextW(window, (isLink(window) ? linkMarkup(wide) : wide).c_str());
 }
 
 std::string FormWindow::text(HWND window)
 {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)), L'\0');
     GetWindowTextW(window, text.data(), static_cast<int>(text.size() + 1));
-    return platform::toUtf8(text);
+    return platform::toUtf8(isLink(window) ? std::wstring(linkCaption(text)) : text);
 }
 
 void FormWindow::setIcons(WORD group)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FormColours.h"
 #include "FormDescription.h"
 #include "Handles.h"
 
@@ -17,10 +18,14 @@ class MessageLoop;
 
 // A top-level window built from a toolkit-free description: its frame, menu, controls with their
 // fonts and colours, and the figures drawn on its client area, all scaled from 96 dpi to the dpi
-// of the monitor it is on and laid out again when that changes. The keyboard works as in a
-// dialog: Tab moves among the controls that take the focus in tab-index order, Enter presses the
-// focused button or else the description's default button, Escape presses its cancel button,
-// and the focus comes back to where it was when the window is activated again.
+// of the monitor it is on and laid out again when that changes. The controls are created in the
+// description's order, which is reading order with each label just before the control it
+// describes: accessibility tools read them in that order and name a control after the text
+// before it. Links are SysLink controls. The keyboard works as in a dialog: Tab moves among the
+// controls that take the focus in tab-index order, Enter presses the focused button or opens the
+// focused link or else presses the description's default button, Escape presses its cancel
+// button, and the focus comes back to where it was when the window is activated again. While a
+// high-contrast theme is on, the theme's colours replace the described ones.
 //
 // Each form registers a window class named after it; the one window procedure only dispatches
 // to small handlers, among them the virtual ones through which a form adds its own behaviour.
@@ -59,9 +64,11 @@ protected:
 
     // After the controls exist, before the window is first shown.
     virtual void onCreate() {}
-    // A control's notification (BN_CLICKED, STN_CLICKED, ...); Enter and Escape arrive as
-    // BN_CLICKED of the default and the cancel button.
+    // A control's notification (BN_CLICKED, ...); Enter and Escape arrive as BN_CLICKED of the
+    // default and the cancel button.
     virtual void onControl(const form::Control &, WORD) {}
+    // A link was clicked, or Enter or Space pressed on it.
+    virtual void onLinkClicked(const form::Control &) {}
     virtual void onMenuItem(const form::MenuItem &) {}
     // After the window was laid out again for a new dpi.
     virtual void onScaled() {}
@@ -69,10 +76,16 @@ protected:
     virtual void onDestroy() {}
     virtual void onDrawItem(const form::Control &, const DRAWITEMSTRUCT &) {}
     virtual void onWakeUp() {}
+    // Whether the desktop's high-contrast theme is on.
+    virtual bool highContrast() const;
 
 private:
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    // Links and picture boxes are subclassed for what their class does not do itself.
+    static LRESULT CALLBACK controlProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                                             UINT_PTR subclass, DWORD_PTR self);
+    LRESULT dispatchControl(HWND control, UINT message, WPARAM wParam, LPARAM lParam) const;
 
     void registerClass() const;
     HMENU createMenu();
@@ -84,12 +97,16 @@ private:
     form::Font shownFont(HDC dc, const form::Control &described) const;
     void loadIcons();
     void onActivate(bool active);
+    void moveFocus(bool backwards);
     void onCommand(WORD id, WORD notification);
+    void onNotify(const NMHDR &notification);
     int defaultButtonId() const;
     void styleDefaultButton();
-    LRESULT onControlColour(HDC dc, HWND control);
-    bool onSetCursor(HWND target) const;
+    form::ColourScheme colourScheme() const;
+    LRESULT onControlColour(HDC dc, HWND control) const;
+    void drawItem(const DRAWITEMSTRUCT &item);
     void onPaint();
+    void onColoursChanged();
     void onNewDpi(UINT dpi, const RECT &suggested);
     void onNcDestroy();
 
@@ -102,6 +119,8 @@ private:
     UINT dpi_ = 96;
     DWORD style_ = 0;
     DWORD extendedStyle_ = 0;
+    // The controls that take the focus, in tab-index order.
+    std::vector<HWND> tabStops_;
     // Where the focus goes when the window is activated.
     HWND focus_ = nullptr;
     std::vector<std::pair<form::Font, unique_hfont>> fonts_;

@@ -43,13 +43,30 @@ bool isPlainCharacterForAnAccessKey(MSG &message)
     return (wanted & DLGC_WANTCHARS) == 0;
 }
 
+// The dialog manager would move the focus in the order the controls were created; the windows
+// create theirs in reading order and move the focus by tab index themselves.
+bool isTabForTheWindow(MSG &message)
+{
+    if (message.message != WM_KEYDOWN || message.wParam != VK_TAB)
+        return false;
+    const LRESULT wanted =
+        SendMessageW(message.hwnd, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&message));
+    return (wanted & (DLGC_WANTTAB | DLGC_WANTALLKEYS)) == 0;
+}
+
 } // namespace
 
 bool MessageLoop::isDialogMessage(MSG &message) const
 {
     const HWND topLevel = GetAncestor(message.hwnd, GA_ROOT);
-    return topLevel != nullptr && std::ranges::find(windows_, topLevel) != windows_.end()
-        && !isPlainCharacterForAnAccessKey(message) && IsDialogMessageW(topLevel, &message);
+    if (topLevel == nullptr || std::ranges::find(windows_, topLevel) == windows_.end())
+        return false;
+    if (isTabForTheWindow(message)) {
+        const bool backwards = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+        SendMessageW(topLevel, WM_NEXTDLGCTL, backwards, FALSE);
+        return true;
+    }
+    return !isPlainCharacterForAnAccessKey(message) && IsDialogMessageW(topLevel, &message);
 }
 
 } // namespace win32

@@ -6,9 +6,9 @@
 namespace win32 {
 
 // The program's message loop and the top-level windows it serves. Keyboard input for one of
-// them goes through the dialog manager first (Tab, Enter, Escape, access keys with Alt), as in a
-// dialog; the loop ends when the last of them is destroyed, so the program runs as long as any of
-// its windows is open.
+// them goes through the dialog manager first (Enter, Escape, access keys with Alt), as in a
+// dialog, but for Tab, which the window itself is asked to follow (WM_NEXTDLGCTL). The loop ends
+// when the last of them is destroyed, so the program runs as long as any of its windows is open.
 class MessageLoop {
 public:
     void add(HWND window);

@@ -11,6 +11,21 @@ fail() {
     exit 1
 }
 
+# Skips the check unless each of the named tools is installed.
+need_tools() {
+    local tool
+    for tool; do
+        command -v "$tool" >/dev/null || skip "$tool is not installed (tools/install-deps.sh --tests)"
+    done
+}
+
+# Runs the check (SCRIPT ARGUMENT...) again on a virtual X server with a screen of SIZE, unless it
+# runs on one already.
+on_virtual_screen() {
+    [ -z "${PICTAVO_INSIDE_XVFB:-}" ] || return 0
+    exec env PICTAVO_INSIDE_XVFB=1 xvfb-run --auto-servernum --server-args="-screen 0 ${1}x24" "${@:2}"
+}
+
 # A program under a virtual display, Wine's above all (a window without a window manager takes two
 # seconds to go), acts on input after delays of its own, so every expectation is polled, for 30
 # seconds.
@@ -42,4 +57,24 @@ throwaway_wine_prefix() {
 # in the prefix's font folder.
 link_wine_fonts() {
     [ ! -d /usr/share/wine/fonts ] || ln -s /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+}
+
+# The Windows program's windows, for the checks that drive it under Wine. A window's client size,
+# frame, focused control and control texts in creation order, as a Win32 program reads them with
+# the window_texts program that $window_texts names. A message box is named by its title and its
+# class, "Pictavo|#32770".
+texts() {
+    local class=
+    [[ $1 == *"|"* ]] && class=${1#*|}
+    wine "$window_texts" "${1%%|*}" ${class:+"$class"} 2>/dev/null
+}
+shows() { texts "$1" | grep -qxF -- "$2"; }
+gone() { ! texts "$1" >/dev/null; }
+expect() { eventually shows "$1" "$2" || fail "'$1' does not show '$2' but:"$'\n'"$(texts "$1")"; }
+# The X window of that title. xdotool gives up when a window vanishes while it searches, as
+# Wine's short-lived ones do, so it is asked again until it answers.
+shown() { [ -n "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)" ]; }
+x_window() {
+    eventually shown "$1" || fail "no window titled '$1'"
+    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
 }

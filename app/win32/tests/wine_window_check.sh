@@ -38,16 +38,6 @@ throwaway_wine_prefix "$work"
 wineboot --init >/dev/null 2>&1
 link_wine_fonts
 
-# A window's client size, focused control and control texts, as a Win32 program reads them.
-# A message box is named by its title and its class, "Pictavo|#32770".
-texts() {
-    local class=
-    [[ $1 == *"|"* ]] && class=${1#*|}
-    wine "$window_texts" "${1%%|*}" ${class:+"$class"} 2>/dev/null
-}
-shows() { texts "$1" | grep -qxF -- "$2"; }
-gone() { ! texts "$1" >/dev/null; }
-expect() { eventually shows "$1" "$2" || fail "'$1' does not show '$2' but:"$'\n'"$(texts "$1")"; }
 # A caption and close box without minimize or maximize box or sizing border; of the extended
 # styles, the dialog frame (1) or not (0), never a tool window; and the window's owner.
 frame_is() {
@@ -60,13 +50,6 @@ expect_frame() { eventually frame_is "$@" || fail "'$1' has not the frame '${*:2
 clipboard() { timeout 5 xclip -o -selection clipboard 2>/dev/null || true; }
 holds() { [ "$(clipboard)" = "$1" ]; }
 expect_clipboard() { eventually holds "$1" || fail "the clipboard holds '$(clipboard)', not '$1'"; }
-# The X window of that title. xdotool gives up when a window vanishes while it searches, as
-# Wine's short-lived ones do, so it is asked again until it answers.
-shown() { [ -n "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)" ]; }
-x_window() {
-    eventually shown "$1" || fail "no window titled '$1'"
-    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
-}
 
 mkdir "$work/drop"
 cd "$work/drop"
@@ -233,7 +216,7 @@ expect "About Pictavo" "focus OK"
 expect_frame "About Pictavo" 1 hidden-owner
 # Access keys need Alt: "s" alone presses nothing, so the Tab after it moves on to the icon.
 xdotool key s Tab
-expect "About Pictavo" "focus "
+expect "About Pictavo" "focus Pictavo icon"
 gone "Pictavo|#32770" || fail "s alone pressed System Info..."
 # Enter presses the focused button: past the icon to "System Info...", which finds no System
 # Information program in a fresh Wine prefix and says so; Enter closes that message.
