@@ -48,12 +48,15 @@ Bytes photo(Order order, const std::vector<ExifEntry> &ifd0)
     return photo(exifApp1(order, ifd0));
 }
 
-// IFD0 as the last bytes of the Exif block: without the offset of a next directory, its last
-// entry ends exactly where the segment does.
+// IFD0 eight bytes after the TIFF header (a directory may sit anywhere: its offset counts from the
+// header, not from the file) and as the last bytes of the Exif block: without the offset of a
+// next directory, its last entry ends exactly where the segment does.
 Bytes exifEndingWithItsLastEntry(const std::vector<ExifEntry> &ifd0)
 {
-    const Bytes exif = exifApp1(Order::Intel, ifd0);
-    return patched(cut(exif, exif.size() - 4), 3, {static_cast<std::uint8_t>(exif[3] - 4)});
+    Bytes exif = exifApp1(Order::Intel, ifd0);
+    exif.resize(exif.size() - 4);
+    exif.insert(exif.begin() + 18, 8, 0);
+    return patched(patched(exif, 3, {static_cast<std::uint8_t>(exif[3] + 4)}), 14, {16});
 }
 
 // An Exif block whose IFD0 offset (at 14) or entry count (at 18) is patched to reach beyond the
@@ -124,7 +127,7 @@ std::vector<ImageCase> imageCases()
         {"Orientation5Swaps", photo(Order::Motorola, {kImageWidthEntry, orientation(5)}), 3, 3000, 4000},
         {"Orientation8AsFirstEntrySwaps", photo(Order::Motorola, {orientation(8)}), 3, 3000, 4000},
         {"Orientation9IsNone", photo(Order::Intel, {orientation(9)}), 3, 4000, 3000},
-        {"EntryEndingTheBlock", photo(exifEndingWithItsLastEntry({kImageWidthEntry, orientation(6)})), 3, 3000, 4000},
+        {"MovedDirectoryEndingTheBlock", photo(exifEndingWithItsLastEntry({kImageWidthEntry, orientation(6)})), 3, 3000, 4000},
         {"OrientationNotShort", photo(Order::Intel, {{0x0112, 4, 1, 6}}), 3, 4000, 3000},
         {"OrientationCountTwo", photo(Order::Intel, {{0x0112, 3, 2, 6}}), 3, 4000, 3000},
         {"BadByteOrderMark", photo(patched(upright, 10, {'I', 'M'})), 3, 4000, 3000},
