@@ -92,9 +92,9 @@ std::vector<ImageCase> imageCases()
     const std::size_t frameAt = 2 + 18 + 69; // after SOI, APP0 and the quantisation table
     const Bytes upright = exifApp1(Order::Intel, {kImageWidthEntry, orientation(6)});
     return {
-        // Ending with its height: each field is read with its own four bytes, no more.
+        // Files ending with their last field: each field is read with its own bytes, no more.
         {"BmpTopDownWiderThan16Bits", cut(bmp(0xA1B2C3, -50), 26), 1, 0xA1B2C3, -50},
-        {"BmpOs2CoreHeader", bmpCore(320, 200), 1, 320, 200},
+        {"BmpOs2CoreHeader", cut(bmpCore(320, 200), 22), 1, 320, 200},
         {"BmpCutInsideWidth", cut(bmp(100, 50), 21), 1, 0, 0},
         {"BmpCoreCutInsideWidth", cut(bmpCore(320, 200), 19), 1, 0, 0},
         {"Gif", gif(300, 2), 2, 300, 2},
@@ -116,7 +116,7 @@ std::vector<ImageCase> imageCases()
         {"FrameAfterSixtyFourSegments", emptySegments(64), 3, 0, 0},
         {"FrameHeaderShorterThanItsFields", Bytes{0xFF, 0xD8, 0xFF, 0xC0, 0x00, 0x04, 0x00, 0x11, 0x22, 0x33, 0xFF, 0xD9},
          3, 0, 0},
-        {"FrameHeaderJustCoveringItsFields", jpegFile({jpegSegment(0xC0, {8, 0, 1, 0, 2, 0})}), 3, 2, 1},
+        {"FrameHeaderJustCoveringItsFieldsEndingTheFile", cut(jpegFile({jpegSegment(0xC0, {8, 0, 1, 0, 2, 0})}), 11), 3, 2, 1},
         {"JpegCutInsideWidth", cut(jpeg640, frameAt + 8), 3, 0, 480},
         {"JpegCutInsideHeight", cut(jpeg640, frameAt + 6), 3, 0, 0},
         // The Exif orientation of the main image.
