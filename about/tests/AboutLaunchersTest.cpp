@@ -41,8 +41,6 @@ const LaunchCase kLaunches[] = {
     // A value of size 0 fails the look-up with a run-time error: no fall-back either.
     {"FirstOfSizeZero", Value{Registry::TypeText, {}}, Folder, {InFolder}, "", 1},
     {"SecondWithTheProgram", std::nullopt, Folder, {InFolder}, InFolder + " 1", 2},
-    {"SecondWithoutTheProgram", std::nullopt, Folder, {}, "", 2},
-    {"Neither", std::nullopt, std::nullopt, {}, "", 2},
 };
 
 class StartSysInfo : public testing::TestWithParam<LaunchCase> {};
@@ -109,22 +107,12 @@ TEST(LinkLauncher, CaptionWithAnAtSignIsMailedToOthersOpenAsShown)
         // Only the spaces around an e-mail address go; other blanks stay.
         {"  \tthe authors@pictavo.example   ", "mailto:\tthe authors@pictavo.example"},
         {"  pictavo.example  ", "  pictavo.example  "},
-        {"", ""},
     };
     for (const auto &row : cases) {
         RecordingShell shell;
         LinkLauncher(shell).openLinkCaption(row.caption);
         EXPECT_EQ(shell.calls, std::vector<std::string>{"0|-|" + row.file + "|-|-|1"}) << row.caption;
     }
-}
-
-TEST(LinkLauncher, OpenUrlPassesGivenArgumentsAndReturnsTheShellsResult)
-{
-    RecordingShell shell;
-    LinkLauncher launcher(shell);
-    EXPECT_EQ(launcher.OpenURL("readme.txt", "/p", 3, "C:\\work", "print", 77), 2);
-    launcher.OpenURL("x", "", std::nullopt, "", "");
-    EXPECT_EQ(shell.calls, (std::vector<std::string>{"77|print|readme.txt|/p|C:\\work|3", "0||x|||1"}));
 }
 
 } // namespace

@@ -33,7 +33,8 @@ TEST(ReadAheadByteSource, GivesTheInnerBytesForAnyRead)
     }
 }
 
-// A field that ends on the block's last byte is in it; one that crosses its end loads another.
+// A field at the block's start or ending on its last byte is in it; one that crosses its end loads
+// another. A block cut short by the end of the data also answers a read from that end.
 TEST(ReadAheadByteSource, ReadsAheadOnlyForWhatTheBlockLacks)
 {
     const std::vector<std::uint8_t> data(4000);
@@ -41,11 +42,13 @@ TEST(ReadAheadByteSource, ReadsAheadOnlyForWhatTheBlockLacks)
     CountingByteSource counted(memory);
     ReadAheadByteSource readAhead(counted);
     std::array<std::uint8_t, 4> field{};
-    for (const std::uint64_t offset : {std::size_t{10}, std::size_t{12}, 10 + kBlock - 4})
+    const std::pair<std::uint64_t, std::size_t> readsAndTotals[] = {
+        {10, kBlock}, {10, kBlock}, {10 + kBlock - 4, kBlock}, {10 + kBlock - 2, 2 * kBlock},
+        {3900, 2 * kBlock + 100}, {4000, 2 * kBlock + 100}, {3900, 2 * kBlock + 100}};
+    for (const auto &[offset, total] : readsAndTotals) {
         readAhead.readAt(offset, field);
-    EXPECT_EQ(counted.bytesRead(), kBlock);
-    readAhead.readAt(10 + kBlock - 2, field);
-    EXPECT_EQ(counted.bytesRead(), 2 * kBlock);
+        EXPECT_EQ(counted.bytesRead(), total) << offset;
+    }
 }
 
 TEST(ReadAheadByteSource, AFailedInnerReadIsPassedOnNotTakenForTheEnd)
