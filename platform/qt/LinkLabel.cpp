@@ -1,7 +1,9 @@
 #include "LinkLabel.h"
 
+#include <QAccessibleWidget>
 #include <QBitmap>
 #include <QCursor>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace {
@@ -13,10 +15,55 @@ QCursor linkPointer()
                    QBitmap(QStringLiteral(":/platform/linkPointerMask.xbm")), 5, 0);
 }
 
+// What assistive technology sees of a link: the role, its text as its name, and "Press" as the
+// action that clicks it, before the focus action every focusable widget has.
+class LinkAccessible : public QAccessibleWidget {
+public:
+    explicit LinkAccessible(LinkLabel *link) : QAccessibleWidget(link, QAccessible::Link) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return link()->text();
+        return QAccessibleWidget::text(kind);
+    }
+
+    QStringList actionNames() const override { return QStringList(pressAction()) + QAccessibleWidget::actionNames(); }
+
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction())
+            emit link()->clicked();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    LinkLabel *link() const { return static_cast<LinkLabel *>(widget()); }
+};
+
+// Asked for every object that has no interface yet, most derived class first. The accessibility
+// framework owns what it returns.
+QAccessibleInterface *linkAccessible(const QString &className, QObject *object)
+{
+    if (className != QLatin1StringView(LinkLabel::staticMetaObject.className()))
+        return nullptr;
+    return new LinkAccessible(static_cast<LinkLabel *>(object));
+}
+
+bool isActivationKey(const QKeyEvent &event)
+{
+    if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter || event.key() == Qt::Key_Space;
+}
+
 } // namespace
 
-LinkLabel::LinkLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
+LinkLabel::LinkLabel(const QString &text, QWidget *parent) : FocusLabel(text, parent)
 {
+    static const bool accessibleAsLink = (QAccessible::installFactory(linkAccessible), true);
+    Q_UNUSED(accessibleAsLink);
     setCursor(linkPointer());
     setTextFormat(Qt::PlainText);
 }
@@ -32,4 +79,17 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
     pressed_ = false;
     if (click)
         emit clicked();
+}
+
+// Enter and Space open the link like a click, and Enter does not reach the window's default
+// button; a key held down opens it once.
+void LinkLabel::keyPressEvent(QKeyEvent *event)
+{
+    if (!isActivationKey(*event)) {
+        FocusLabel::keyPressEvent(event);
+        return;
+    }
+    if (!event->isAutoRepeat())
+        emit clicked();
+    event->accept();
 }
