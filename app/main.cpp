@@ -1,4 +1,5 @@
 #include "AboutWindowSlot.h"
+#include "CommandLineFiles.h"
 #include "DesktopShell.h"
 #include "ModalMessageBox.h"
 #include "NativeServices.h"
@@ -30,5 +31,10 @@ int main(int argc, char *argv[])
     QObject::connect(&window, &frmPictavo::aboutRequested, &about, &AboutWindowSlot::show);
 
     window.show();
+    // The files named on the command line ("Open with" in a file manager) are one drop. They come
+    // from argv as QApplication leaves it, without the options it took for itself, and stay bytes:
+    // a file name need not be text in any encoding.
+    if (argc > 1)
+        window.queueDrop(commandLineFiles(std::vector<std::filesystem::path>(argv + 1, argv + argc)));
     return QApplication::exec();
 }
