@@ -23,6 +23,7 @@ test_packages=(
     libx11-dev xclip                  # the Windows program's window check: an X drag source, the X clipboard
     desktop-file-utils appstream      # validation of the desktop entry and metainfo
     weston qt6-wayland                # the program as a native Wayland client, under a headless compositor
+    dbus-daemon at-spi2-core python3-pyatspi   # what a screen reader hears: the accessibility bus, read through AT-SPI
 )
 # What the release files and their checks need: --packaging.
 packaging_packages=(

@@ -25,6 +25,7 @@
 #include <QMimeData>
 #include <QPushButton>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -201,14 +202,19 @@ bool frmPictavo::pasteFiles()
     return true;
 }
 
-// The tag box's own menu, whose Paste takes files as Ctrl+V does.
+// The tag box's own menu, whose Paste takes files as Ctrl+V does. Its actions have no names of
+// their own here, so Paste is found by the box's own text for it.
 void frmPictavo::showTagBoxMenu(const QPoint &position)
 {
     const std::unique_ptr<QMenu> menu(txtTag_->createStandardContextMenu());
-    if (auto *paste = menu->findChild<QAction *>(QStringLiteral("edit-paste"))) {
-        paste->disconnect(txtTag_);
-        paste->setEnabled(paste->isEnabled() || clipboardFiles().has_value());
-        connect(paste, &QAction::triggered, this, [this] {
+    const QList<QAction *> actions = menu->actions();
+    const auto paste = std::ranges::find(actions, QLineEdit::tr("&Paste"), [](const QAction *action) {
+        return action->text().section(QLatin1Char('\t'), 0, 0);
+    });
+    if (paste != actions.end()) {
+        (*paste)->disconnect(txtTag_);
+        (*paste)->setEnabled((*paste)->isEnabled() || clipboardFiles().has_value());
+        connect(*paste, &QAction::triggered, this, [this] {
             if (!pasteFiles())
                 txtTag_->paste();
         });
