@@ -2,8 +2,7 @@
 
 #include <QLabel>
 
-// A label that takes the keyboard focus and shows it, framed with the style's focus mark as a
-// check box is (styles draw it only while the focus was moved from the keyboard).
+// A label that takes the keyboard focus and shows it with a frame.
 class FocusLabel : public QLabel {
     Q_OBJECT
 
