@@ -91,5 +91,4 @@ void LinkLabel::keyPressEvent(QKeyEvent *event)
     }
     if (!event->isAutoRepeat())
         emit clicked();
-    event->accept();
 }

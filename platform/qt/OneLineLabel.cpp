@@ -56,9 +56,8 @@ QString elidedPath(const QString &text, const QFontMetrics &metrics, int width)
 
 OneLineLabel::OneLineLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
 {
+    // Markup in a file's name is text, also to screen readers, which read a label's text.
     setTextFormat(Qt::PlainText);
-    setWordWrap(false);
-    setToolTip(text);
 }
 
 void OneLineLabel::setCaption(const QString &text, Elision elision)

@@ -57,6 +57,7 @@ private slots:
         QTest::newRow("Enter on System Info") << "cmdSysInfo" << int(Qt::Key_Return) << "message";
         QTest::newRow("Enter on a link") << "lblLinks(0)" << int(Qt::Key_Return) << "opened";
         QTest::newRow("Space on a link") << "lblLinks(1)" << int(Qt::Key_Space) << "opened";
+        QTest::newRow("Escape on a link") << "lblLinks(1)" << int(Qt::Key_Escape) << "closed";
     }
 
     void keys()

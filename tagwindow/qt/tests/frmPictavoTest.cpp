@@ -156,6 +156,8 @@ private slots:
             QString shown;
         } cases[] = {
             {FileName, folders + "IMG_20240817_153012.jpg", Path, "File: /home/…/Holidays 2024/Camera Roll/IMG_20240817_153012.jpg"},
+            {FileName, "File: /home/alexandra/Pictures/Holidays <b>2024 in the mountains, far from home/Camera Roll/a.jpg", Path,
+             "File: /home/alexandra/Pictures/…/Camera Roll/a.jpg"},
             {FileName, folders + longName, Path, "File: /…/" + QString(27, QLatin1Char('x')) + "…" + QString(23, QLatin1Char('x')) + ".jpg"},
             {FileName, "Sorry, but BitMaps are not used for HTML display. " + folders, End, "Sorry, but BitMaps are not used for HTML display. File: /home/alexa…"},
             {FileSize, "File Size: 9999999999 bytes", End, "File Size: 9999999999 bytes"},
