@@ -86,8 +86,9 @@ private slots:
 
         // What is there but no file is only refused; a missing file also fails its length, and a
         // drop without a local file fails taking the list too.
-        for (const auto &[dropped, shown] : {std::pair{url(folder.path()), 0}, std::pair{url(folder.path() / "gone.gif"), 1},
-                                             std::pair{QUrl("https://example.org/x.gif"), 3}}) {
+        const std::pair<QUrl, int> drops[] = {
+            {url(folder.path()), 0}, {url(folder.path() / "gone.gif"), 1}, {QUrl("https://example.org/x.gif"), 3}};
+        for (const auto &[dropped, shown] : drops) {
             dropFiles(&window, {dropped});
             QCOMPARE(int(messages.shown.size()), shown);
             QCOMPARE(text(window, "lblFileName"), QStringLiteral("What kind of file is this?"));
@@ -148,29 +149,31 @@ private slots:
         using enum DropSurface::Label;
         using enum DropSurface::Elision;
         const QString folders = QStringLiteral("File: /home/alexandra/Pictures/Holidays 2024/Camera Roll/");
-        const QString longName = QString(70, QLatin1Char('x')) + QStringLiteral(".jpg");
+        const QString refusal = QStringLiteral("Sorry, but BitMaps are not used for HTML display. ");
+        const QString xs(23, QLatin1Char('x'));
         const struct {
             DropSurface::Label label;
             QString caption;
             DropSurface::Elision elision;
             QString shown;
         } cases[] = {
-            {FileName, folders + "IMG_20240817_153012.jpg", Path, "File: /home/…/Holidays 2024/Camera Roll/IMG_20240817_153012.jpg"},
-            {FileName, "File: /home/alexandra/Pictures/Holidays <b>2024 in the mountains, far from home/Camera Roll/a.jpg", Path,
-             "File: /home/alexandra/Pictures/…/Camera Roll/a.jpg"},
-            {FileName, folders + longName, Path, "File: /…/" + QString(27, QLatin1Char('x')) + "…" + QString(23, QLatin1Char('x')) + ".jpg"},
-            {FileName, "Sorry, but BitMaps are not used for HTML display. " + folders, End, "Sorry, but BitMaps are not used for HTML display. File: /home/alexa…"},
+            {FileName, folders + "IMG_20240817_153012.jpg", Path,
+             "File: /home/…/Holidays 2024/Camera Roll/IMG_20240817_153012.jpg"},
+            {FileName, "File: /home/alexandra/Pictures/Holidays <b>2024 in the mountains, far from home/Camera Roll/a.jpg",
+             Path, "File: /home/alexandra/Pictures/…/Camera Roll/a.jpg"},
+            {FileName, folders + "xxxxxxxxxxxxxxxxxxxxxxxx" + xs + xs + ".jpg", Path, "File: /…/xxxx" + xs + "…" + xs + ".jpg"},
+            {FileName, refusal + folders, End, refusal + "File: /home/alexa…"},
             {FileSize, "File Size: 9999999999 bytes", End, "File Size: 9999999999 bytes"},
             {FileSize, "File Size: 99999999999999999 bytes", End, "File Size: 9999999999999999…"},
         };
         frmPictavo window(messages);
         for (const auto &each : cases) {
             window.setLabelCaption(each.label, each.caption.toStdString(), each.elision);
-            const auto *label = window.findChild<OneLineLabel *>(each.label == FileName ? "lblFileName" : "lblFileSize");
+            auto *label = window.findChild<OneLineLabel *>(each.label == FileName ? "lblFileName" : "lblFileSize");
             const OneLineLabel::Shown shown = label->shown();
             QCOMPARE(shown.text, each.shown);
             QVERIFY(QFontMetrics(shown.font).horizontalAdvance(shown.text) <= label->contentsRect().width());
-            QCOMPARE(QAccessible::queryAccessibleInterface(const_cast<OneLineLabel *>(label))->text(QAccessible::Name), each.caption);
+            QCOMPARE(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name), each.caption);
             QCOMPARE(label->toolTip(), each.caption);
         }
     }
