@@ -239,7 +239,6 @@ void frmPictavo::keyPressEvent(QKeyEvent *event)
     // Paste keys that no control took, as on Quit.
     if (event->matches(QKeySequence::Paste)) {
         pasteFiles();
-        event->accept();
         return;
     }
     if (isQuitKey(*event)) {
