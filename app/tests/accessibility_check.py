@@ -2,8 +2,9 @@
 """The release program as a screen reader and a keyboard user meet it, in a virtual X server with
 the accessibility bus (at-spi2-core), read through AT-SPI as Orca reads it:
 
-- files named on the command line (a relative name, and one whose name is not UTF-8) are handled
-  as one drop: the X clipboard holds the last one's tag and the file label its full path;
+- files named on the command line after one of Qt's options (a relative name, and one whose name
+  is not UTF-8) are handled as one drop: the X clipboard holds the last one's tag and the file
+  label its full path;
 - the tag box is named "Item on Clipboard:";
 - a paste of files is a drop: Ctrl+V of a URL list in the tag box, its menu Paste of GNOME's
   copied-files list of a cut file (which stays where it is), and Shift+Insert on Quit each put
@@ -140,7 +141,9 @@ try:
     desktop = pyatspi.Registry.getDesktop(0)
     environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
                        PATH=fakes + os.pathsep + os.environ["PATH"])
-    process = subprocess.Popen([program, "pictures/a.gif", b"pictures/caf\xe9.gif"], cwd=work, env=environment)
+    # Qt's own options are not files.
+    process = subprocess.Popen([program, "-style", "Fusion", "pictures/a.gif", b"pictures/caf\xe9.gif"], cwd=work,
+                               env=environment)
     try:
         application = eventually("the program never appears on the accessibility bus",
                                  lambda: next((app for app in desktop if app and app.name == "Pictavo"), None))
