@@ -150,7 +150,7 @@ private slots:
         using enum DropSurface::Elision;
         const QString folders = QStringLiteral("File: /home/alexandra/Pictures/Holidays 2024/Camera Roll/");
         const QString refusal = QStringLiteral("Sorry, but BitMaps are not used for HTML display. ");
-        const QString xs(23, QLatin1Char('x'));
+        const QString xs(22, QLatin1Char('x'));
         const struct {
             DropSurface::Label label;
             QString caption;
@@ -161,7 +161,8 @@ private slots:
              "File: /home/…/Holidays 2024/Camera Roll/IMG_20240817_153012.jpg"},
             {FileName, "File: /home/alexandra/Pictures/Holidays <b>2024 in the mountains, far from home/Camera Roll/a.jpg",
              Path, "File: /home/alexandra/Pictures/…/Camera Roll/a.jpg"},
-            {FileName, folders + "xxxxxxxxxxxxxxxxxxxxxxxx" + xs + xs + ".jpg", Path, "File: /…/xxxx" + xs + "…" + xs + ".jpg"},
+            {FileName, folders + "IMG_" + xs + xs + xs + ".jpg", Path, "File: /…/IMG_" + xs + "…" + xs + ".jpg"},
+            {FileName, "File: /IMG_" + xs + xs + xs + ".jpg", Path, "File: /IMG_x" + xs + "…x" + xs + ".jpg"},
             {FileName, refusal + folders, End, refusal + "File: /home/alexa…"},
             {FileSize, "File Size: 9999999999 bytes", End, "File Size: 9999999999 bytes"},
             {FileSize, "File Size: 99999999999999999 bytes", End, "File Size: 9999999999999999…"},
