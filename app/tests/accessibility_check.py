@@ -11,7 +11,8 @@ the accessibility bus (at-spi2-core), read through AT-SPI as Orca reads it:
   the pasted file's tag on the X clipboard; a paste of text stays text in the tag box;
 - in the About window the icon is named, the two links are links with an action that opens them
   (xdg-open and xdg-email replaced on PATH by fakes that record what they are asked to open), and
-  Tab reaches the home page link after OK, the icon and System Info, where Enter opens it.
+  Tab reaches the home page link after OK, the icon and System Info, where Enter opens it, and
+  a link's SetFocus action gives it the focus.
 
 It prints the accessible tree of both windows. Exit status 0 on success, 1 on a failure, 77 where
 something it needs is missing.
@@ -217,6 +218,9 @@ try:
         eventually("Enter on the link did not open it", lambda: open(opened).read().split() == expected)
         if not find(application, pyatspi.ROLE_DIALOG, "About Pictavo"):
             fail("Enter on the link closed the About window")
+        mail = find(about, pyatspi.ROLE_LINK, "mail@pictavo.example")
+        mail.queryAction().doAction(1)
+        eventually("the link's SetFocus action did not focus it", lambda: mail.getState().contains(pyatspi.STATE_FOCUSED))
     finally:
         process.terminate()
         process.wait(timeout=20)

@@ -23,7 +23,7 @@ public:
 
     QString text(QAccessible::Text kind) const override
     {
-        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
+        if (kind == QAccessible::Name)
             return link()->text();
         return QAccessibleWidget::text(kind);
     }
@@ -51,10 +51,9 @@ QAccessibleInterface *linkAccessible(const QString &className, QObject *object)
     return new LinkAccessible(static_cast<LinkLabel *>(object));
 }
 
+// As for a push button, whatever modifier keys are held.
 bool isActivationKey(const QKeyEvent &event)
 {
-    if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
-        return false;
     return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter || event.key() == Qt::Key_Space;
 }
 
@@ -62,10 +61,9 @@ bool isActivationKey(const QKeyEvent &event)
 
 LinkLabel::LinkLabel(const QString &text, QWidget *parent) : FocusLabel(text, parent)
 {
-    static const bool accessibleAsLink = (QAccessible::installFactory(linkAccessible), true);
-    Q_UNUSED(accessibleAsLink);
+    // Installing the factory again changes nothing.
+    QAccessible::installFactory(linkAccessible);
     setCursor(linkPointer());
-    setTextFormat(Qt::PlainText);
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent *event)
