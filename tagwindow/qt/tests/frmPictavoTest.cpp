@@ -159,7 +159,7 @@ private slots:
         } cases[] = {
             {FileName, folders + "IMG_20240817_153012.jpg", Path,
              "File: /home/…/Holidays 2024/Camera Roll/IMG_20240817_153012.jpg"},
-            {FileName, "File: /home/alexandra/Pictures/Holidays <b>2024 in the mountains, far from home/Camera Roll/a.jpg",
+            {FileName, "File: /home/alexandra/Pictures/Holidays <b>2024 in the mountains, far away/Camera Roll/a.jpg",
              Path, "File: /home/alexandra/Pictures/…/Camera Roll/a.jpg"},
             {FileName, folders + "IMG_" + xs + xs + xs + ".jpg", Path, "File: /…/IMG_" + xs + "…" + xs + ".jpg"},
             {FileName, "File: /IMG_" + xs + xs + xs + ".jpg", Path, "File: /IMG_x" + xs + "…x" + xs + ".jpg"},
