@@ -1,4 +1,5 @@
 #include "AboutWindowSlot.h"
+#include "CommandLineFiles.h"
 #include "DesktopShell.h"
 #include "ModalMessageBox.h"
 #include "NativeServices.h"
@@ -32,5 +33,12 @@ int main(int argc, char *argv[])
     QObject::connect(&window, &frmPictavo::aboutRequested, &about, &AboutWindowSlot::show);
 
     window.show();
+    // The files named on the command line ("Open with" in a file manager) are one drop. They come
+    // from the arguments as QApplication leaves them, without the options it took for itself, and
+    // stay bytes: a file name need not be text in any encoding.
+    if (const int count = toolkitArguments.count(); count > 1) {
+        char **const arguments = toolkitArguments.values();
+        window.queueDrop(commandLineFiles(std::vector<std::filesystem::path>(arguments + 1, arguments + count)));
+    }
     return QApplication::exec();
 }

@@ -28,6 +28,7 @@ test_packages=(
     weston qt6-wayland                # the program as a native Wayland client, under a headless compositor
     mutter xwayland dbus-daemon wl-clipboard   # the clipboard under GNOME's compositor, read by a Wayland client
     python3-gi gir1.2-gtk-3.0 gir1.2-atspi-2.0 at-spi2-core   # its drag source, and its reading of the message boxes
+    python3-pyatspi                   # what a screen reader hears: the accessibility bus, read through AT-SPI
 )
 # What the release files and their checks need: --packaging.
 packaging_packages=(

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch folder and checks what desktops and software centres read
 # there: the desktop entry and the AppStream metainfo pass their validators, the entry starts an
-# installed program, and the icon it names is in the hicolor theme at the sizes desktops ask for,
-# each image as large as its folder says.
+# installed program, handing it the GIF and JPEG files it is asked to open, and the icon it names is
+# in the hicolor theme at the sizes desktops ask for, each image as large as its folder says.
 # Usage: desktop_files_check.sh CMAKE BUILD_DIR SCRATCH_DIR
 set -euo pipefail
 
@@ -41,8 +41,11 @@ appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
 echo "appstreamcli validate-tree --no-net $root"
 appstreamcli validate-tree --no-net "$root" || fail "appstreamcli validate-tree"
 
-program=$(sed -n 's/^Exec=//p' "$desktop")
+read -r program files < <(sed -n 's/^Exec=//p' "$desktop")
 [ -x "$root/usr/bin/$program" ] || fail "Exec=$program is not an installed program"
+# "Open with" hands the chosen files over as paths, any number of them.
+[ "$files" = "%F" ] || fail "Exec= takes '$files' after the program, not %F"
+grep -qx 'MimeType=image/gif;image/jpeg;' "$desktop" || fail "the entry does not offer to open GIF and JPEG files"
 
 # Width and height of a PNG, from its header chunk.
 png_size() {

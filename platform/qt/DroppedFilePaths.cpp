@@ -4,22 +4,43 @@
 #include <QMimeData>
 #include <QUrl>
 
-std::vector<std::filesystem::path> droppedFilePaths(const QMimeData &data)
+namespace {
+
+// What GNOME's file managers put on the clipboard for copied or cut files: "copy" or "cut" on the
+// first line, then one URL a line. A cut asks whoever pastes to move the files; they are only read.
+QList<QUrl> gnomeCopiedFiles(const QMimeData &data)
+{
+    QList<QUrl> urls;
+    const QList<QByteArray> lines = data.data(QStringLiteral("x-special/gnome-copied-files")).split('\n');
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const QByteArray line = lines[i].trimmed();
+        if (!line.isEmpty())
+            urls << QUrl::fromEncoded(line);
+    }
+    return urls;
+}
+
+std::filesystem::path localPath(const QUrl &url)
+{
+#ifdef Q_OS_WIN
+    return QDir::toNativeSeparators(url.toLocalFile()).toStdU16String();
+#else
+    // A file name here is bytes, not necessarily UTF-8: decoded as text, one in another encoding
+    // would come back naming a file that is not there.
+    return QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString();
+#endif
+}
+
+} // namespace
+
+std::optional<std::vector<std::filesystem::path>> droppedFilePaths(const QMimeData &data)
 {
     std::vector<std::filesystem::path> paths;
-    if (!data.hasUrls())
-        return paths;
-    for (const QUrl &url : data.urls()) {
-        if (!url.isLocalFile())
-            continue;
-#ifdef Q_OS_WIN
-        const QString native = QDir::toNativeSeparators(url.toLocalFile());
-        paths.emplace_back(native.toStdU16String());
-#else
-        // A file name here is bytes, not necessarily UTF-8: decoded as text, one in another
-        // encoding would come back naming a file that is not there.
-        paths.emplace_back(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString());
-#endif
+    for (const QUrl &url : data.hasUrls() ? data.urls() : gnomeCopiedFiles(data)) {
+        if (url.isLocalFile())
+            paths.push_back(localPath(url));
     }
+    if (paths.empty())
+        return std::nullopt;
     return paths;
 }

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <vector>
 
 class QMimeData;
 
-// The local files of a drop, in the order the platform delivered them, as native paths (with
-// backslashes on Windows). URLs that name no local file are left out, so a drop of text or of
-// web links gives an empty list.
-std::vector<std::filesystem::path> droppedFilePaths(const QMimeData &data);
+// The local files that dropped or pasted data offers, in the order given, as native paths (with
+// backslashes on Windows): the URLs of a URL list, or of GNOME's copied-files list, that name a
+// local file. None at all when it offers no local file (text, web or network addresses alone):
+// such data carries no file list, which is not the same as a list that is empty.
+std::optional<std::vector<std::filesystem::path>> droppedFilePaths(const QMimeData &data);

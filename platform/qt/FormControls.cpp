@@ -1,7 +1,9 @@
 #include "FormControls.h"
 
 #include "DialogFont.h"
+#include "FocusLabel.h"
 #include "LinkLabel.h"
+#include "OneLineLabel.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -37,11 +39,22 @@ QLabel *makeLabel(QLabel *label, const form::Control &description)
     return label;
 }
 
+// A label whose text comes from what the user does is one line high, so it shows that text on one
+// line, shortened where it must be; a fixed text wraps as its label was laid out for.
+QLabel *makeVariableLabel(const QString &text, const form::Control &description, QWidget &client)
+{
+    auto *label = new OneLineLabel(text, &client);
+    label->setAlignment(alignment(description.alignment));
+    return label;
+}
+
 QWidget *makeControl(const form::Control &description, QWidget &client)
 {
     const QString text = QString::fromUtf8(description.text);
     switch (description.kind) {
     case form::ControlKind::Label:
+        if (description.variableText)
+            return makeVariableLabel(text, description, client);
         return makeLabel(new QLabel(text, &client), description);
     case form::ControlKind::Link:
         return makeLabel(new LinkLabel(text, &client), description);
@@ -58,21 +71,22 @@ QWidget *makeControl(const form::Control &description, QWidget &client)
         return button;
     }
     case form::ControlKind::PictureBox: {
-        auto *picture = new QLabel(&client);
+        auto *picture = new FocusLabel(QString(), &client);
         picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        picture->setFocusPolicy(Qt::StrongFocus);
         return picture;
     }
     }
     return nullptr;
 }
 
+// Links take the focus too, so that they can be opened from the keyboard; their tab indices come
+// after those of the other controls that take it.
 void chainTabOrder(std::span<const form::Control> controls, QWidget &client)
 {
     std::vector<const form::Control *> focusable;
     for (const auto &description : controls) {
-        if (form::takesFocus(description.kind))
+        if (form::takesFocus(description.kind) || description.kind == form::ControlKind::Link)
             focusable.push_back(&description);
     }
     std::ranges::sort(focusable, {}, &form::Control::tabIndex);

@@ -4,20 +4,28 @@
 #include "DroppedFilePaths.h"
 #include "FormControls.h"
 #include "MessageBoxService.h"
+#include "OneLineLabel.h"
 #include "PersistentCanvas.h"
 #include "frmPictavoForm.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QDragLeaveEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
+
+#include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -32,6 +40,17 @@ bool isQuitKey(const QKeyEvent &event)
 QString fromUtf8(const std::string &text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+DroppedFiles clipboardFiles()
+{
+    const QMimeData *offered = QGuiApplication::clipboard()->mimeData();
+    return offered != nullptr ? droppedFilePaths(*offered) : std::nullopt;
+}
+
+OneLineLabel::Elision labelElision(DropSurface::Elision elision)
+{
+    return elision == DropSurface::Elision::Path ? OneLineLabel::Elision::Path : OneLineLabel::Elision::End;
 }
 
 } // namespace
@@ -80,11 +99,18 @@ void frmPictavo::buildControls()
     ::buildControls(frmPictavoForm::kWindow.controls, *client_);
     client_->draw(frmPictavoForm::kWindow.lines);
 
-    lblFileName_ = control<QLabel>("lblFileName");
-    lblFileSize_ = control<QLabel>("lblFileSize");
-    lblFileType_ = control<QLabel>("lblFileType");
+    lblFileName_ = control<OneLineLabel>("lblFileName");
+    lblFileSize_ = control<OneLineLabel>("lblFileSize");
+    lblFileType_ = control<OneLineLabel>("lblFileType");
     txtTag_ = control<QLineEdit>("txtTag");
     cmdQuit_ = control<QPushButton>("cmdQuit");
+
+    // A file's size shows whole up to ten digits, in a smaller font where it must.
+    lblFileSize_->setSmallestFontScale(0.75);
+    // "Item on Clipboard:" names the tag box for screen readers.
+    control<QLabel>("Label2")->setBuddy(txtTag_);
+    // The box pastes text itself; a paste of files must reach the window instead.
+    txtTag_->installEventFilter(this);
 
     connect(cmdQuit_, &QPushButton::clicked, this, &frmPictavo::cmdQuit_Click);
 }
@@ -143,13 +169,17 @@ void frmPictavo::dragLeaveEvent(QDragLeaveEvent *event)
 // work, with any message box it shows, runs once the event loop is back, from the window's queue.
 void frmPictavo::dropEvent(QDropEvent *event)
 {
-    drops_.add(event->mimeData() != nullptr ? droppedFilePaths(*event->mimeData())
-                                            : std::vector<std::filesystem::path>{});
-    QMetaObject::invokeMethod(this, &frmPictavo::handleDrops, Qt::QueuedConnection);
+    queueDrop(event->mimeData() != nullptr ? droppedFilePaths(*event->mimeData()) : std::nullopt);
     // Whatever the drop logic leaves in Effect, the program never copies, moves or links a
     // dropped file, and the drag source must not act as if it had (a move would delete it).
     event->setDropAction(Qt::IgnoreAction);
     event->accept();
+}
+
+void frmPictavo::queueDrop(DroppedFiles files)
+{
+    drops_.add(std::move(files));
+    QMetaObject::invokeMethod(this, &frmPictavo::handleDrops, Qt::QueuedConnection);
 }
 
 void frmPictavo::handleDrops()
@@ -160,8 +190,56 @@ void frmPictavo::handleDrops()
     });
 }
 
+// A paste of files is a drop of them: the clipboard is only read, also when the files were cut.
+// False when it offers no local file.
+bool frmPictavo::pasteFiles()
+{
+    DroppedFiles files = clipboardFiles();
+    if (!files)
+        return false;
+    queueDrop(std::move(files));
+    return true;
+}
+
+// The tag box's own menu, whose Paste takes files as Ctrl+V does. Its actions have no names of
+// their own here, so Paste is found by the box's own text for it.
+void frmPictavo::showTagBoxMenu(const QPoint &position)
+{
+    const std::unique_ptr<QMenu> menu(txtTag_->createStandardContextMenu());
+    const QList<QAction *> actions = menu->actions();
+    const auto paste = std::ranges::find(actions, QLineEdit::tr("&Paste"), [](const QAction *action) {
+        return action->text().section(QLatin1Char('\t'), 0, 0);
+    });
+    if (paste != actions.end()) {
+        (*paste)->disconnect(txtTag_);
+        (*paste)->setEnabled((*paste)->isEnabled() || clipboardFiles().has_value());
+        connect(*paste, &QAction::triggered, this, [this] {
+            if (!pasteFiles())
+                txtTag_->paste();
+        });
+    }
+    menu->exec(position);
+}
+
+bool frmPictavo::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == txtTag_ && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Paste))
+        return pasteFiles();
+    if (watched == txtTag_ && event->type() == QEvent::ContextMenu) {
+        showTagBoxMenu(static_cast<QContextMenuEvent *>(event)->globalPos());
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void frmPictavo::keyPressEvent(QKeyEvent *event)
 {
+    // Paste keys that no control took, as on Quit.
+    if (event->matches(QKeySequence::Paste)) {
+        pasteFiles();
+        return;
+    }
     if (isQuitKey(*event)) {
         cmdQuit_->click();
         event->accept();
@@ -185,15 +263,15 @@ void frmPictavo::setTagText(const std::string &text)
     txtTag_->setCursorPosition(0);
 }
 
-void frmPictavo::setLabelCaption(Label label, const std::string &caption, Elision)
+void frmPictavo::setLabelCaption(Label label, const std::string &caption, Elision elision)
 {
-    QLabel *target = nullptr;
+    OneLineLabel *target = nullptr;
     switch (label) {
     case Label::FileName: target = lblFileName_; break;
     case Label::FileSize: target = lblFileSize_; break;
     case Label::FileType: target = lblFileType_; break;
     }
-    target->setText(fromUtf8(caption));
+    target->setCaption(fromUtf8(caption), labelElision(elision));
 }
 
 bool frmPictavo::setClipboardText(const std::string &text)

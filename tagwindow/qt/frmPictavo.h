@@ -8,14 +8,14 @@
 #include <QMainWindow>
 
 class MessageBoxService;
+class OneLineLabel;
 class PersistentCanvas;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 
 // The main window: a fixed 378 x 229 client area under a one-item menu bar, three status labels,
-// the tag box and Quit. Files dropped anywhere on it go to the drop logic, which publishes its
-// results back through the DropSurface calls.
+// the tag box and Quit. Files dropped anywhere on it, pasted into it or named on the command line
+// go to the drop logic, which publishes its results back through the DropSurface calls.
 class frmPictavo : public QMainWindow, public DropSurface {
     Q_OBJECT
 
@@ -23,6 +23,9 @@ public:
     explicit frmPictavo(MessageBoxService &messages, QWidget *parent = nullptr);
 
     const clsImageInfo *oImageInfo() const { return processor_.oImageInfo(); }
+
+    // Hands the files to the drop logic as one drop once the event loop runs.
+    void queueDrop(DroppedFiles files);
 
     void setTagText(const std::string &text) override;
     void setLabelCaption(Label label, const std::string &caption, Elision elision) override;
@@ -43,6 +46,7 @@ protected:
     void dropEvent(QDropEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildFrame();
@@ -51,6 +55,8 @@ private:
     template <typename Control> Control *control(const char *name) const;
 
     void handleDrops();
+    bool pasteFiles();
+    void showTagBoxMenu(const QPoint &position);
 
     void Form_Load();
     void Form_OLEDragOver();
@@ -63,9 +69,9 @@ private:
     DropQueue drops_;
     ClipboardText clipboard_;
     PersistentCanvas *client_ = nullptr;
-    QLabel *lblFileName_ = nullptr;
-    QLabel *lblFileSize_ = nullptr;
-    QLabel *lblFileType_ = nullptr;
+    OneLineLabel *lblFileName_ = nullptr;
+    OneLineLabel *lblFileSize_ = nullptr;
+    OneLineLabel *lblFileType_ = nullptr;
     QLineEdit *txtTag_ = nullptr;
     QPushButton *cmdQuit_ = nullptr;
 };

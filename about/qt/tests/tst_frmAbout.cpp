@@ -2,6 +2,7 @@
 #include "FakeServices.h"
 #include "frmAbout.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPointer>
 #include <QtTest>
@@ -49,34 +50,59 @@ private slots:
     {
         QTest::addColumn<QString>("focus");
         QTest::addColumn<int>("key");
-        QTest::addColumn<bool>("closes");
-        QTest::newRow("Escape on System Info") << "cmdSysInfo" << int(Qt::Key_Escape) << true;
-        QTest::newRow("Enter on the icon") << "picIcon" << int(Qt::Key_Return) << true;
-        QTest::newRow("Enter on System Info") << "cmdSysInfo" << int(Qt::Key_Return) << false;
+        QTest::addColumn<QString>("outcome");
+        QTest::newRow("Enter on the icon") << "picIcon" << int(Qt::Key_Return) << "closed";
+        // With an empty registry, System Information answers with its message.
+        QTest::newRow("Enter on System Info") << "cmdSysInfo" << int(Qt::Key_Return) << "message";
+        QTest::newRow("Enter on a link") << "lblLinks(0)" << int(Qt::Key_Return) << "opened";
+        QTest::newRow("Space on a link") << "lblLinks(1)" << int(Qt::Key_Space) << "opened";
+        QTest::newRow("Escape on a link") << "lblLinks(1)" << int(Qt::Key_Escape) << "closed";
     }
 
     void keys()
     {
         QFETCH(QString, focus);
         QFETCH(int, key);
-        QFETCH(bool, closes);
+        QFETCH(QString, outcome);
         messages_.shown.clear();
+        shell_.calls.clear();
         frmAbout window(services_, application_);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdOK"));
         window.findChild<QWidget *>(focus)->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
-        QCOMPARE(window.isVisible(), !closes);
-        // With an empty registry, System Information answers with its message.
-        QCOMPARE(messages_.shown.size(), std::size_t(closes ? 0 : 1));
+        const char *opened = shell_.calls.size() == 1 ? "opened" : "nothing";
+        QCOMPARE(!window.isVisible() ? "closed" : !messages_.shown.empty() ? "message" : opened, outcome);
     }
 
-    void linksOpenTheirTargets()
+    // Tab runs from OK through the icon and System Info to the links and back; a screen reader
+    // hears each by its role and name, the icon shows its focus, and a link opens on its action as
+    // on a click.
+    void keyboardAndScreenReaderReachEveryControl()
     {
+        shell_.calls.clear();
         frmAbout window(services_, application_);
-        for (const char *link : {"lblLinks(1)", "lblLinks(0)"})
-            QTest::mouseClick(window.findChild<QWidget *>(link), Qt::LeftButton);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto *icon = window.findChild<QWidget *>("picIcon");
+        std::vector<std::pair<QAccessible::Role, QString>> heard;
+        for (int stop = 0; stop < 6; ++stop) {
+            const QAccessibleInterface *focused = QAccessible::queryAccessibleInterface(QApplication::focusWidget());
+            heard.emplace_back(focused->role(), focused->text(QAccessible::Name));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QVERIFY(stop != 0 || icon->grab().toImage().pixelColor(1, 1) == icon->palette().color(QPalette::Highlight));
+        }
+        QCOMPARE(heard, (decltype(heard){{QAccessible::Button, "OK"},
+                                         {QAccessible::Graphic, "Pictavo"},
+                                         {QAccessible::Button, "System Info..."},
+                                         {QAccessible::Link, "pictavo.example"},
+                                         {QAccessible::Link, "mail@pictavo.example"},
+                                         {QAccessible::Button, "OK"}}));
+        QAccessibleActionInterface *link =
+            QAccessible::queryAccessibleInterface(window.findChild<QWidget *>("lblLinks(1)"))->actionInterface();
+        link->doAction(link->actionNames().first());
+        QTest::mouseClick(window.findChild<QWidget *>("lblLinks(0)"), Qt::LeftButton);
         QCOMPARE(shell_.calls, (std::vector<std::string>{"0|-|mailto:mail@pictavo.example|-|-|1",
                                                          "0|-|pictavo.example|-|-|1"}));
     }
