@@ -75,10 +75,11 @@ struct Control {
     bool variableText = false;
 };
 
-// Labels and links never take the keyboard focus; the text box, buttons and picture boxes do.
+// Labels never take the keyboard focus; the text box, buttons, picture boxes and links do, links so
+// that they can be opened from the keyboard (their tab indices come after the others').
 constexpr bool takesFocus(ControlKind kind)
 {
-    return kind == ControlKind::TextBox || kind == ControlKind::Button || kind == ControlKind::PictureBox;
+    return kind != ControlKind::Label;
 }
 
 // What a figure is drawn in where a high-contrast theme replaces the described colours: the

@@ -87,8 +87,6 @@ void frmAbout::Form_Load()
     setWindowTitle(QString::fromStdString(texts.caption));
     control<QLabel>(QStringLiteral("lblVersion"))->setText(QString::fromStdString(texts.version));
     control<QLabel>(QStringLiteral("lblTitle"))->setText(QString::fromStdString(texts.title));
-    // The icon is a tab stop, so a screen reader names it: after the program it shows.
-    control<QLabel>(QStringLiteral("picIcon"))->setAccessibleName(QString::fromStdString(texts.title));
 }
 
 void frmAbout::reject()

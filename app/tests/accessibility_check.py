@@ -191,7 +191,7 @@ try:
         print("The About window:")
         describe(about)
         icon = find(about, pyatspi.ROLE_IMAGE)
-        if icon.name != "Pictavo" or not icon.getState().contains(pyatspi.STATE_FOCUSABLE):
+        if icon.name != "Pictavo icon" or not icon.getState().contains(pyatspi.STATE_FOCUSABLE):
             fail(f"the icon, a tab stop, is named {icon.name!r}")
         expected = []
         for name, target in (("pictavo.example", "http://pictavo.example"),

@@ -72,6 +72,7 @@ QWidget *makeControl(const form::Control &description, QWidget &client)
     }
     case form::ControlKind::PictureBox: {
         auto *picture = new FocusLabel(QString(), &client);
+        picture->setAccessibleName(text);
         picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return picture;
@@ -80,13 +81,11 @@ QWidget *makeControl(const form::Control &description, QWidget &client)
     return nullptr;
 }
 
-// Links take the focus too, so that they can be opened from the keyboard; their tab indices come
-// after those of the other controls that take it.
 void chainTabOrder(std::span<const form::Control> controls, QWidget &client)
 {
     std::vector<const form::Control *> focusable;
     for (const auto &description : controls) {
-        if (form::takesFocus(description.kind) || description.kind == form::ControlKind::Link)
+        if (form::takesFocus(description.kind))
             focusable.push_back(&description);
     }
     std::ranges::sort(focusable, {}, &form::Control::tabIndex);

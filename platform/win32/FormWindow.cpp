@@ -72,12 +72,6 @@ ChildKind childKind(const form::Control &control)
     return {L"STATIC", 0, 0};
 }
 
-// Links take the focus too, after the other tab stops.
-bool takesKeyboardFocus(form::ControlKind kind)
-{
-    return form::takesFocus(kind) || kind == form::ControlKind::Link;
-}
-
 bool isLink(HWND window)
 {
     std::array<wchar_t, 16> className{};
@@ -334,7 +328,7 @@ void FormWindow::createControls()
                                            GetModuleHandleW(nullptr), nullptr);
         if (described.kind == form::ControlKind::Link || described.kind == form::ControlKind::PictureBox)
             SetWindowSubclass(child, &FormWindow::controlProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
-        if (takesKeyboardFocus(described.kind))
+        if (form::takesFocus(described.kind))
             tabStops.emplace_back(described.tabIndex, child);
     }
     // Tab no longer follows the order of creation: the window moves the focus itself.

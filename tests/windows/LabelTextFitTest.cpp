@@ -19,8 +19,10 @@ TEST(LabelFonts, FixedTextsFitTheirLabelsAtEveryDpi)
     const auto loaded = frmAboutForm::loadTimeTexts({"Pictavo", 1, 0, 7});
     std::vector<form::Control> labels(frmPictavoForm::kControls.begin(), frmPictavoForm::kControls.end());
     labels.insert(labels.end(), frmAboutForm::kControls.begin(), frmAboutForm::kControls.end());
-    // Labels and links are the controls that never take the focus.
-    std::erase_if(labels, [](const form::Control &each) { return form::takesFocus(each.kind) || each.variableText; });
+    std::erase_if(labels, [](const form::Control &each) {
+        const bool showsText = each.kind == form::ControlKind::Label || each.kind == form::ControlKind::Link;
+        return !showsText || each.variableText;
+    });
     for (const UINT dpi : {96u, 120u, 144u, 192u})
         for (const auto &label : labels) {
             // What the label shows: its text in the description, or the one set when the window loads.

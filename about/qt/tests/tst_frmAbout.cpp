@@ -94,7 +94,7 @@ private slots:
             QVERIFY(stop != 0 || icon->grab().toImage().pixelColor(1, 1) == icon->palette().color(QPalette::Highlight));
         }
         QCOMPARE(heard, (decltype(heard){{QAccessible::Button, "OK"},
-                                         {QAccessible::Graphic, "Pictavo"},
+                                         {QAccessible::Graphic, "Pictavo icon"},
                                          {QAccessible::Button, "System Info..."},
                                          {QAccessible::Link, "pictavo.example"},
                                          {QAccessible::Link, "mail@pictavo.example"},
