@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QStyle>
+#include <QTextDocument>
 
 #include <algorithm>
 #include <cmath>
@@ -31,12 +32,20 @@ QString elidedPath(const QString &text, const QFontMetrics &metrics, int width)
     if (separators.empty())
         return metrics.elidedText(text, Qt::ElideMiddle, width);
 
+    // A cut that fits keeps a head and a tail that each fit beside the ellipsis alone. Only the few
+    // separators that end such a head or begin such a tail are tried, so a path thousands of
+    // folders deep is not measured over and over in its whole length.
+    const auto headsEnd = std::ranges::partition_point(separators, [&](qsizetype upTo) {
+        return fits(text.left(upTo + 1) + kEllipsis);
+    });
+    const auto tailsBegin = std::ranges::partition_point(separators, [&](qsizetype from) {
+        return !fits(kEllipsis + text.mid(from));
+    });
     QString best;
-    for (auto first = separators.begin(); first + 1 < separators.end(); ++first) {
+    for (auto first = separators.begin(); first < headsEnd && first + 1 < separators.end(); ++first) {
         // Cutting up to a later separator leaves a shorter text, so the first that fits keeps most.
-        const auto last = std::ranges::partition_point(first + 1, separators.end(), [&](qsizetype from) {
-            return !fits(withoutFolders(text, *first, from));
-        });
+        const auto stillTooWide = [&](qsizetype from) { return !fits(withoutFolders(text, *first, from)); };
+        const auto last = std::ranges::partition_point(std::max(first + 1, tailsBegin), separators.end(), stillTooWide);
         if (last == separators.end())
             continue;
         QString candidate = withoutFolders(text, *first, *last);
@@ -52,6 +61,18 @@ QString elidedPath(const QString &text, const QFontMetrics &metrics, int width)
     return head + metrics.elidedText(text.mid(nameStart), Qt::ElideMiddle, width - metrics.horizontalAdvance(head));
 }
 
+// A file's name may hold line breaks. Drawn, each would start a line the label has no room for;
+// on one line they show as spaces.
+QString onOneLine(QString text)
+{
+    for (QChar &character : text) {
+        if (character == QLatin1Char('\n') || character == QLatin1Char('\r') || character == QChar::LineSeparator
+            || character == QChar::ParagraphSeparator)
+            character = QLatin1Char(' ');
+    }
+    return text;
+}
+
 } // namespace
 
 OneLineLabel::OneLineLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
@@ -64,15 +85,16 @@ void OneLineLabel::setCaption(const QString &text, Elision elision)
 {
     elision_ = elision;
     setText(text);
-    setToolTip(text);
+    // As rich text, or a file's name with markup in it would show as that markup's effect.
+    setToolTip(Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal));
 }
 
-QFont OneLineLabel::fittedFont() const
+QFont OneLineLabel::fittedFont(const QString &line) const
 {
     QFont font = this->font();
     const int described = QFontInfo(font).pixelSize();
     const auto smallest = static_cast<int>(std::ceil(described * smallestFontScale_));
-    for (int pixels = described; pixels > smallest && !fits(text(), font); --pixels)
+    for (int pixels = described; pixels > smallest && !fits(line, font); --pixels)
         font.setPixelSize(pixels - 1);
     return font;
 }
@@ -84,14 +106,15 @@ bool OneLineLabel::fits(const QString &text, const QFont &font) const
 
 OneLineLabel::Shown OneLineLabel::shown() const
 {
-    const QFont font = fittedFont();
-    if (fits(text(), font))
-        return {text(), font};
+    const QString line = onOneLine(text());
+    const QFont font = fittedFont(line);
+    if (fits(line, font))
+        return {line, font};
     const QFontMetrics metrics(font);
     const int width = contentsRect().width();
     if (elision_ == Elision::Path)
-        return {elidedPath(text(), metrics, width), font};
-    return {metrics.elidedText(text(), Qt::ElideRight, width), font};
+        return {elidedPath(line, metrics, width), font};
+    return {metrics.elidedText(line, Qt::ElideRight, width), font};
 }
 
 void OneLineLabel::paintEvent(QPaintEvent * /*event*/)

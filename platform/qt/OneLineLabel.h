@@ -33,7 +33,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QFont fittedFont() const;
+    QFont fittedFont(const QString &line) const;
     bool fits(const QString &text, const QFont &font) const;
 
     Elision elision_ = Elision::End;
