@@ -20,6 +20,17 @@ QList<QUrl> gnomeCopiedFiles(const QMimeData &data)
     return urls;
 }
 
+// A file URL may name a machine. Windows reaches such a file by its network path; elsewhere the
+// path alone would name another, local file.
+bool namesLocalFile(const QUrl &url)
+{
+#ifdef Q_OS_WIN
+    return url.isLocalFile();
+#else
+    return url.isLocalFile() && (url.host().isEmpty() || url.host() == QLatin1String("localhost"));
+#endif
+}
+
 std::filesystem::path localPath(const QUrl &url)
 {
 #ifdef Q_OS_WIN
@@ -37,7 +48,7 @@ std::optional<std::vector<std::filesystem::path>> droppedFilePaths(const QMimeDa
 {
     std::vector<std::filesystem::path> paths;
     for (const QUrl &url : data.hasUrls() ? data.urls() : gnomeCopiedFiles(data)) {
-        if (url.isLocalFile())
+        if (namesLocalFile(url))
             paths.push_back(localPath(url));
     }
     if (paths.empty())

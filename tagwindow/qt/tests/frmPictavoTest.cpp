@@ -96,9 +96,12 @@ private slots:
         QVERIFY(txtTag->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() < txtTag->width() / 4);
 
         // What is there but no file is only refused; a missing file also fails its length, and a
-        // drop without a local file fails taking the list too.
-        const std::pair<QUrl, int> drops[] = {
-            {url(folder.path()), 0}, {url(folder.path() / "gone.gif"), 1}, {QUrl("https://example.org/x.gif"), 3}};
+        // drop without a local file (a web address, a file on another machine) fails taking the
+        // list too.
+        const std::pair<QUrl, int> drops[] = {{url(folder.path()), 0},
+                                              {url(folder.path() / "gone.gif"), 1},
+                                              {QUrl("https://example.org/x.gif"), 3},
+                                              {QUrl::fromEncoded("file://nas" + url(gif).toEncoded().mid(7)), 5}};
         for (const auto &[dropped, shown] : drops) {
             dropFiles(&window, {dropped});
             QCOMPARE(int(messages.shown.size()), shown);
