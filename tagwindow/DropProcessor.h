@@ -1,17 +1,12 @@
 #pragma once
 
 #include "DropSurface.h"
+#include "DroppedFiles.h"
 #include "clsImageInfo.h"
 
 #include <cstdint>
 #include <filesystem>
 #include <memory>
-#include <optional>
-#include <vector>
-
-// What a drop carries: the list of its local files, or no list at all when it brought none (text,
-// a web address, a file that lives only inside another program, such as a mail attachment).
-using DroppedFiles = std::optional<std::vector<std::filesystem::path>>;
 
 // The main window's drop logic: turns each dropped GIF or JPEG into an HTML image tag and
 // publishes it, or refuses the first file of any other kind. It holds the window's current

@@ -17,13 +17,13 @@ private:
 
 } // namespace
 
-void DropQueue::handleAll(const std::function<void(const Paths &)> &handle)
+void DropQueue::handleAll(const std::function<void(const DroppedFiles &)> &handle)
 {
     if (handling_)
         return;
     const RunningFlag running(handling_);
     while (!waiting_.empty()) {
-        const Paths paths = std::move(waiting_.front());
+        const DroppedFiles paths = std::move(waiting_.front());
         waiting_.pop_front();
         handle(paths);
     }

@@ -1,28 +1,24 @@
 #pragma once
 
+#include "DroppedFiles.h"
+
 #include <deque>
-#include <filesystem>
 #include <functional>
-#include <optional>
 #include <utility>
-#include <vector>
 
 // Dropped file lists waiting for the window's own message loop. A drop notification only adds
 // its list here and returns, so the source of the drag is never kept waiting; the window then
 // hands the drops to the drop logic one at a time, each to its end, in the order they came.
 class DropQueue {
 public:
-    // A drop's local files, or none when it carried no file list.
-    using Paths = std::optional<std::vector<std::filesystem::path>>;
-
-    void add(Paths paths) { waiting_.push_back(std::move(paths)); }
+    void add(DroppedFiles paths) { waiting_.push_back(std::move(paths)); }
 
     // Hands each waiting drop to handle, oldest first, until none is left. A drop's message box
     // runs a message loop, which can deliver the next drop and its call to this function: that
     // call returns at once, and the running one takes the new drop when the current one is done.
-    void handleAll(const std::function<void(const Paths &)> &handle);
+    void handleAll(const std::function<void(const DroppedFiles &)> &handle);
 
 private:
-    std::deque<Paths> waiting_;
+    std::deque<DroppedFiles> waiting_;
     bool handling_ = false;
 };

@@ -44,7 +44,7 @@ std::filesystem::path localPath(const QUrl &url)
 
 } // namespace
 
-std::optional<std::vector<std::filesystem::path>> droppedFilePaths(const QMimeData &data)
+DroppedFiles droppedFilePaths(const QMimeData &data)
 {
     std::vector<std::filesystem::path> paths;
     for (const QUrl &url : data.hasUrls() ? data.urls() : gnomeCopiedFiles(data)) {

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <filesystem>
-#include <optional>
-#include <vector>
+#include "DroppedFiles.h"
 
 class QMimeData;
 
@@ -10,4 +8,4 @@ class QMimeData;
 // backslashes on Windows): the URLs of a URL list, or of GNOME's copied-files list, that name a
 // local file. None at all when it offers no local file (text, web or network addresses alone):
 // such data carries no file list, which is not the same as a list that is empty.
-std::optional<std::vector<std::filesystem::path>> droppedFilePaths(const QMimeData &data);
+DroppedFiles droppedFilePaths(const QMimeData &data);

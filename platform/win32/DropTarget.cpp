@@ -20,7 +20,7 @@ DWORD shownEffect(DWORD offered)
 
 // A drop that offers no file list (text, a web address, a file that lives only inside another
 // program, such as a mail attachment or a file in a zip folder) or a list without a file has none.
-std::optional<std::vector<std::filesystem::path>> droppedFiles(IDataObject *data)
+DroppedFiles droppedFiles(IDataObject *data)
 {
     FORMATETC format{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
     STGMEDIUM medium{};

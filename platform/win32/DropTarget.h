@@ -1,8 +1,7 @@
 #pragma once
 
-#include <filesystem>
-#include <optional>
-#include <vector>
+#include "DroppedFiles.h"
+
 #include <ole2.h>
 
 namespace win32 {
@@ -15,7 +14,7 @@ public:
     // The local files of a drop in the order the source listed them, or none when it carried no
     // file. Called inside the drop notification, while the source waits for its answer: keep the
     // list and return, and do the work later from the window's own message queue.
-    virtual void drop(std::optional<std::vector<std::filesystem::path>> paths) = 0;
+    virtual void drop(DroppedFiles paths) = 0;
 
 protected:
     ~FileDropReceiver() = default;

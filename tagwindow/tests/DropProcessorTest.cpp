@@ -162,7 +162,7 @@ TEST(DropQueueTest, DropsArrivingDuringOneFollowItInOrder)
 {
     DropQueue queue;
     std::string events;
-    std::function<void(const DropQueue::Paths &)> handle = [&](const DropQueue::Paths &paths) {
+    std::function<void(const DroppedFiles &)> handle = [&](const DroppedFiles &paths) {
         events += '<';
         events += paths->front().string();
         for (auto next = paths->begin() + 1; next != paths->end(); ++next) {
@@ -179,7 +179,7 @@ TEST(DropQueueTest, DropsArrivingDuringOneFollowItInOrder)
 
     // A drop that throws leaves the queue ready for the next.
     queue.add({{"x"}});
-    EXPECT_THROW(queue.handleAll([](const DropQueue::Paths &) { throw std::runtime_error("x"); }), std::runtime_error);
+    EXPECT_THROW(queue.handleAll([](const DroppedFiles &) { throw std::runtime_error("x"); }), std::runtime_error);
     queue.add({{"e"}});
     queue.handleAll(handle);
     EXPECT_EQ(events, "<a><b><c><d><e>");

@@ -107,7 +107,7 @@ void frmPictavo::dragOver()
 }
 
 // Inside the OLE drop notification: only the file list is kept, and the window woken for it.
-void frmPictavo::drop(std::optional<std::vector<std::filesystem::path>> paths)
+void frmPictavo::drop(DroppedFiles paths)
 {
     handleLater(std::move(paths));
 }

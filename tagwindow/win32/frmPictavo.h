@@ -40,7 +40,7 @@ private:
     void onDestroy() override;
     void onWakeUp() override;
     void dragOver() override;
-    void drop(std::optional<std::vector<std::filesystem::path>> paths) override;
+    void drop(DroppedFiles paths) override;
     void handleLater(DroppedFiles files);
 
     static LRESULT CALLBACK focusableControlProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam,

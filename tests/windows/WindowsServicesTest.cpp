@@ -68,7 +68,7 @@ TEST(DropTarget, AnswersOneEffectOfThoseOffered)
 {
     struct : win32::FileDropReceiver {
         void dragOver() override {}
-        void drop(std::optional<std::vector<std::filesystem::path>>) override {}
+        void drop(DroppedFiles) override {}
     } receiver;
     win32::DropTarget target(receiver);
     constexpr DWORD copy = DROPEFFECT_COPY, move = DROPEFFECT_MOVE, link = DROPEFFECT_LINK;
