@@ -25,7 +25,7 @@
 #include <QPushButton>
 
 #include <algorithm>
-#include <memory>
+#include <utility>
 
 namespace {
 
@@ -202,10 +202,12 @@ bool frmPictavo::pasteFiles()
 }
 
 // The tag box's own menu, whose Paste takes files as Ctrl+V does. Its actions have no names of
-// their own here, so Paste is found by the box's own text for it.
+// their own here, so Paste is found by the box's own text for it. The menu is a child of the box
+// and, as the box's own menu does, deletes itself once closed.
 void frmPictavo::showTagBoxMenu(const QPoint &position)
 {
-    const std::unique_ptr<QMenu> menu(txtTag_->createStandardContextMenu());
+    QMenu *menu = txtTag_->createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
     const QList<QAction *> actions = menu->actions();
     const auto paste = std::ranges::find(actions, QLineEdit::tr("&Paste"), [](const QAction *action) {
         return action->text().section(QLatin1Char('\t'), 0, 0);
@@ -218,7 +220,7 @@ void frmPictavo::showTagBoxMenu(const QPoint &position)
                 txtTag_->paste();
         });
     }
-    menu->exec(position);
+    menu->popup(position);
 }
 
 bool frmPictavo::eventFilter(QObject *watched, QEvent *event)
