@@ -62,5 +62,6 @@ install(FILES ${debian_dir}/pictavo.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man
 include(CPack)
 
 add_test(NAME pictavo_debian_package
-    COMMAND ${PROJECT_SOURCE_DIR}/packaging/debian/tests/debian_package_check.sh ${PROJECT_BINARY_DIR} ${PICTAVO_VERSION})
+    COMMAND ${PROJECT_SOURCE_DIR}/packaging/debian/tests/debian_package_check.sh ${PROJECT_BINARY_DIR} ${PICTAVO_VERSION}
+        ${Qt6_VERSION})
 set_tests_properties(pictavo_debian_package PROPERTIES SKIP_RETURN_CODE 77)
