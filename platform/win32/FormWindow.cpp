@@ -368,8 +368,20 @@ form::Font FormWindow::shownFont(HDC dc, const form::Control &described) const
         && !described.variableText;
     if (!fixedText)
         return described.font;
+    return fontFitting(dc, described, platform::toUtf16(described.text), ShownIn::AnyFace);
+}
+
+form::Font FormWindow::fontFitting(std::string_view name, const std::wstring &text, ShownIn shownIn) const
+{
+    const unique_hdc measuring(CreateCompatibleDC(nullptr));
+    return fontFitting(measuring.get(), *describedControl(name), text, shownIn);
+}
+
+form::Font FormWindow::fontFitting(HDC dc, const form::Control &described, const std::wstring &text,
+                                   ShownIn shownIn) const
+{
     const SIZE box{scaled(described.rect.width, dpi_), scaled(described.rect.height, dpi_)};
-    return fittedFont(dc, described.font, dpi_, platform::toUtf16(described.text), box);
+    return fittedFont(dc, described.font, dpi_, text, box, shownIn);
 }
 
 HFONT FormWindow::fontFor(const form::Font &font)
@@ -554,13 +566,19 @@ const form::Control *FormWindow::describedControl(int id) const
     return &form_.controls[static_cast<std::size_t>(position)];
 }
 
-HWND FormWindow::control(std::string_view name, std::optional<std::int16_t> index) const
+const form::Control *FormWindow::describedControl(std::string_view name, std::optional<std::int16_t> index) const
 {
     const auto described = std::ranges::find_if(
         form_.controls, [&](const form::Control &each) { return each.name == name && each.index == index; });
-    if (described == form_.controls.end())
+    return described != form_.controls.end() ? &*described : nullptr;
+}
+
+HWND FormWindow::control(std::string_view name, std::optional<std::int16_t> index) const
+{
+    const form::Control *described = describedControl(name, index);
+    if (described == nullptr)
         return nullptr;
-    return GetDlgItem(window_, controlId(*described, static_cast<std::size_t>(described - form_.controls.begin())));
+    return GetDlgItem(window_, controlId(*described, static_cast<std::size_t>(described - form_.controls.data())));
 }
 
 void FormWindow::setText(HWND window, std::string_view text)

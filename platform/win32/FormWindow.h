@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DialogFont.h"
 #include "FormColours.h"
 #include "FormDescription.h"
 #include "Handles.h"
@@ -58,6 +59,9 @@ protected:
     // The client area's width in the description's units.
     float scaleWidth() const;
     UINT dpi() const { return dpi_; }
+    // A control's described font, or a smaller one in which text fits the control whole at the
+    // window's dpi (see fittedFont).
+    form::Font fontFitting(std::string_view name, const std::wstring &text, ShownIn shownIn) const;
     // Has onWakeUp run from the window's own message queue, after the caller has returned: for
     // work that must not run where it was asked for, such as inside a drag-and-drop callback.
     void postWakeUp() const;
@@ -95,6 +99,7 @@ private:
     RECT frameAroundClient(UINT dpi) const;
     void layOutControls();
     form::Font shownFont(HDC dc, const form::Control &described) const;
+    form::Font fontFitting(HDC dc, const form::Control &described, const std::wstring &text, ShownIn shownIn) const;
     void loadIcons();
     void onActivate(bool active);
     void moveFocus(bool backwards);
@@ -111,6 +116,7 @@ private:
     void onNcDestroy();
 
     const form::Control *describedControl(int id) const;
+    const form::Control *describedControl(std::string_view name, std::optional<std::int16_t> index = {}) const;
     HFONT fontFor(const form::Font &font);
 
     const form::Window &form_;

@@ -8,7 +8,6 @@
 #include "Utf16.h"
 #include "frmPictavoForm.h"
 
-#include <algorithm>
 #include <array>
 #include <string_view>
 // after windows.h, which it builds on
@@ -26,12 +25,6 @@ constexpr std::array kStatusLabels{"lblFileName", "lblFileSize", "lblFileType"};
 const char *labelName(DropSurface::Label label)
 {
     return kStatusLabels[static_cast<std::size_t>(label)];
-}
-
-const form::Control &described(std::string_view name)
-{
-    return *std::ranges::find_if(frmPictavoForm::kControls,
-                                 [name](const form::Control &each) { return each.name == name; });
 }
 
 // Ctrl+V and Shift+Insert, as an edit box takes them.
@@ -242,11 +235,7 @@ void frmPictavo::showStatusLine(HWND label, const std::string &caption, Elision 
 // it is shown in, it needs no room to spare.
 void frmPictavo::fitFileSizeFont(const std::string &caption)
 {
-    const form::Control &lblFileSize = described("lblFileSize");
-    const SIZE box{win32::scaled(lblFileSize.rect.width, dpi()), win32::scaled(lblFileSize.rect.height, dpi())};
-    const win32::unique_hdc measuring(CreateCompatibleDC(nullptr));
-    const form::Font fitted = win32::fittedFont(measuring.get(), lblFileSize.font, dpi(), platform::toUtf16(caption),
-                                                box, win32::ShownIn::MeasuredFace);
+    const form::Font fitted = fontFitting("lblFileSize", platform::toUtf16(caption), win32::ShownIn::MeasuredFace);
     auto font = win32::createDialogFont(fitted, dpi());
     SendMessageW(control("lblFileSize"), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
     fileSizeFont_ = std::move(font);
