@@ -6,7 +6,8 @@
 # the two links after its buttons; the picture box shows when it has the focus; Enter, Space and
 # a click on a link open its address through the shell, once each, and leave the window open.
 # Then both windows as a high-contrast theme shows them: a screenshot, saved as SCREENSHOT, in
-# which the theme's colours stand where the described ones were.
+# which the theme's colours stand where the described ones were, except on the links: Wine's link
+# control draws them in its own colour whatever it is told, so their colour shows only on Windows.
 # Usage: wine_access_check.sh PICTAVO.EXE WINDOW_TEXTS.EXE HIGH_CONTRAST_WINDOWS.EXE SCREENSHOT
 set -euo pipefail
 
