@@ -75,6 +75,10 @@ struct Control {
     bool variableText = false;
 };
 
+// How a variable text too long for its one-line label is shortened: a file's path loses folders
+// from its middle and keeps the file's own name; any other text loses its end.
+enum class Elision { End, Path };
+
 // Labels never take the keyboard focus; the text box, buttons, picture boxes and links do, links so
 // that they can be opened from the keyboard (their tab indices come after the others').
 constexpr bool takesFocus(ControlKind kind)

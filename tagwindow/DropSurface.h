@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FormDescription.h"
+
 #include <string>
 
 // What the drop logic needs of the main window. The window implements it with
@@ -8,9 +10,7 @@
 class DropSurface {
 public:
     enum class Label { FileName, FileSize, FileType };
-    // How a caption too long for its one-line label is shortened: a file's path loses folders
-    // from its middle and keeps the file's own name; any other caption loses its end.
-    enum class Elision { End, Path };
+    using Elision = form::Elision;
 
     virtual ~DropSurface() = default;
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FormDescription.h"
+
 #include <QFont>
 #include <QLabel>
 
@@ -12,7 +14,7 @@ class OneLineLabel : public QLabel {
     Q_OBJECT
 
 public:
-    enum class Elision { End, Path };
+    using Elision = form::Elision;
 
     // What the label draws: the text, whole or shortened, and the font.
     struct Shown {

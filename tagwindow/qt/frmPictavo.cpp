@@ -48,11 +48,6 @@ DroppedFiles clipboardFiles()
     return offered != nullptr ? droppedFilePaths(*offered) : std::nullopt;
 }
 
-OneLineLabel::Elision labelElision(DropSurface::Elision elision)
-{
-    return elision == DropSurface::Elision::Path ? OneLineLabel::Elision::Path : OneLineLabel::Elision::End;
-}
-
 } // namespace
 
 frmPictavo::frmPictavo(MessageBoxService &messages, QWidget *parent)
@@ -273,7 +268,7 @@ void frmPictavo::setLabelCaption(Label label, const std::string &caption, Elisio
     case Label::FileSize: target = lblFileSize_; break;
     case Label::FileType: target = lblFileType_; break;
     }
-    target->setCaption(fromUtf8(caption), labelElision(elision));
+    target->setCaption(fromUtf8(caption), elision);
 }
 
 bool frmPictavo::setClipboardText(const std::string &text)

@@ -162,7 +162,7 @@ private slots:
     void statusLabelsShowWhatMatters()
     {
         using enum DropSurface::Label;
-        using enum DropSurface::Elision;
+        using enum form::Elision;
         const QString folders = QStringLiteral("File: /home/alexandra/Pictures/Holidays 2024/Camera Roll/");
         const QString refusal = QStringLiteral("Sorry, but BitMaps are not used for HTML display. ");
         const QString xs(22, QLatin1Char('x'));
