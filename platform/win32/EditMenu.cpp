@@ -1,15 +1,12 @@
 #include "EditMenu.h"
 
-#include <memory>
+#include "Handles.h"
+
 #include <windowsx.h>
 
 namespace win32 {
 
 namespace {
-
-struct MenuDeleter {
-    void operator()(HMENU menu) const { DestroyMenu(menu); }
-};
 
 struct Command {
     // The message sent to the box; 0 for a separator.
@@ -48,7 +45,7 @@ void showEditMenu(HWND edit, LPARAM where, bool canPaste)
         {0, nullptr, false},
         {EM_SETSEL, L"Select &All", !wholeSelected},
     };
-    const std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter> menu(CreatePopupMenu());
+    const unique_hmenu menu(CreatePopupMenu());
     for (const Command &command : commands) {
         const UINT flags = command.message == 0 ? MF_SEPARATOR : MF_STRING | (command.enabled ? 0 : MF_GRAYED);
         AppendMenuW(menu.get(), flags, command.message, command.caption);

@@ -21,12 +21,17 @@ struct DcDeleter {
 struct WindowDeleter {
     void operator()(HWND window) const { DestroyWindow(window); }
 };
+struct MenuDeleter {
+    void operator()(HMENU menu) const { DestroyMenu(menu); }
+};
 
 using unique_hfont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
 using unique_hicon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
 // A memory device context.
 using unique_hdc = std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter>;
 using unique_hwnd = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDeleter>;
+// A menu no window holds: one attached to a window goes with it.
+using unique_hmenu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
 
 // An icon group of the program's resources (ResourceIds.h) at a size in device pixels; empty
 // when there is none.
